@@ -1,0 +1,128 @@
+#include "model/drag.h"
+
+#include "model/rounding.h"
+
+namespace quill {
+
+int pointerPixel(int edgePx, double offsetPx)
+{
+    const long twips = roundHalfEven((edgePx + offsetPx) * kTwipsPerPixel);
+    return static_cast<int>(twips / kTwipsPerPixel);
+}
+
+int16_t pointerCell(int pixel)
+{
+    return static_cast<int16_t>((pixel - kBoardOriginPx) / kCellPx);
+}
+
+void PieceDrag::MouseDown(int16_t piece, int leftPx, int topPx, double xPx, double yPx)
+{
+    dragPiece = piece;
+    curCol = pointerCell(pointerPixel(leftPx, xPx));
+    curRow = pointerCell(pointerPixel(topPx, yPx));
+    startCol = curCol;
+    startRow = curRow;
+    grabCol = static_cast<int16_t>(pointerPixel(0, xPx) / kCellPx);
+    grabRow = static_cast<int16_t>(pointerPixel(0, yPx) / kCellPx);
+    dragging = true;
+}
+
+PieceDrag::Cell PieceDrag::clamp(const Board& board, Cell cell) const
+{
+    const Piece& piece = board.pieces[dragPiece];
+    if (cell.col - grabCol < 0)
+        cell.col = grabCol;
+    if (cell.row - grabRow < 0)
+        cell.row = grabRow;
+    if (cell.col - grabCol + piece.width > kColumns)
+        cell.col = static_cast<int16_t>(kColumns - piece.width + grabCol);
+    if (cell.row - grabRow + piece.height > kRows)
+        cell.row = static_cast<int16_t>(kRows - piece.height + grabRow);
+    return cell;
+}
+
+// Only called for a straight slide: same column or same row as the start.
+bool PieceDrag::slideFree(const Board& board, Cell target) const
+{
+    if (target.col == startCol) {
+        return board.VerticalPathFree(dragPiece, static_cast<int16_t>(startRow - grabRow),
+                                      static_cast<int16_t>(target.row - grabRow),
+                                      static_cast<int16_t>(target.col - grabCol));
+    }
+    return board.HorizontalPathFree(dragPiece, static_cast<int16_t>(startCol - grabCol),
+                                    static_cast<int16_t>(target.col - grabCol),
+                                    static_cast<int16_t>(target.row - grabRow));
+}
+
+PieceDrag::MoveResult PieceDrag::MouseMove(const Board& board, int leftPx, int topPx, double xPx,
+                                           double yPx)
+{
+    MoveResult result;
+    if (!dragging)
+        return result;
+    Cell target{pointerCell(pointerPixel(leftPx, xPx)), pointerCell(pointerPixel(topPx, yPx))};
+    if (target == Cell{curCol, curRow})
+        return result;
+    target = clamp(board, target);
+    result.handled = true;
+
+    const bool sameCol = target.col == startCol;
+    const bool sameRow = target.row == startRow;
+    if (sameCol != sameRow) {
+        if (slideFree(board, target)) {
+            result.pictureMoved = true;
+            result.pictureCell = {static_cast<int16_t>(target.col - grabCol),
+                                  static_cast<int16_t>(target.row - grabRow)};
+            curCol = target.col;
+            curRow = target.row;
+            result.pointer = PointerShape::Move;
+        } else {
+            result.pointer = PointerShape::NoDrop;
+        }
+    } else if (sameCol && sameRow) {
+        result.pictureMoved = true;
+        result.pictureCell = {static_cast<int16_t>(target.col - grabCol),
+                              static_cast<int16_t>(target.row - grabRow)};
+        curCol = target.col;
+        curRow = target.row;
+        result.pointer = PointerShape::Move;
+    } else {
+        result.pointer = PointerShape::NoDrop;
+    }
+    return result;
+}
+
+PieceDrag::ReleaseResult PieceDrag::MouseUp(Board& board, int leftPx, int topPx, double xPx,
+                                            double yPx)
+{
+    ReleaseResult result;
+    if (!dragging)
+        return result;
+    result.handled = true;
+    Cell target = clamp(board, {pointerCell(pointerPixel(leftPx, xPx)),
+                                pointerCell(pointerPixel(topPx, yPx))});
+    const Cell start{startCol, startRow};
+    const bool sameCol = target.col == startCol;
+    const bool sameRow = target.row == startRow;
+    if (sameCol != sameRow) {
+        if (!slideFree(board, target))
+            target = {curCol, curRow};
+        const Cell topLeft{static_cast<int16_t>(target.col - grabCol),
+                           static_cast<int16_t>(target.row - grabRow)};
+        board.UnmarkPiece(dragPiece, static_cast<int16_t>(startCol - grabCol),
+                          static_cast<int16_t>(startRow - grabRow));
+        board.MarkPiece(dragPiece, topLeft.col, topLeft.row);
+        result.pictureCell = topLeft;
+        result.committed = true;
+        result.stepCounted = !(target == start);
+    } else {
+        // Diagonal: back to the start; at the start: nothing moves.
+        result.pictureCell = {static_cast<int16_t>(startCol - grabCol),
+                              static_cast<int16_t>(startRow - grabRow)};
+    }
+    dragging = false;
+    result.checkWin = dragPiece == 0;
+    return result;
+}
+
+}  // namespace quill

@@ -1,0 +1,64 @@
+#include "model/programfolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace quill {
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString joinPath(const QString& folder, const QString& name)
+{
+    QString base = folder;
+    while (base.size() > 1 && base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    if (base.isEmpty())
+        return name;
+    if (base == QLatin1String("/"))
+        return base + name;
+    return base + QLatin1Char('/') + name;
+}
+
+QString resolveEntryName(const QString& folder, const QString& name)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')))
+        return name;
+    const QDir dir(folder);
+    if (QFileInfo::exists(dir.filePath(name)))
+        return name;
+    const QStringList entries = dir.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return name;
+}
+
+QString resolvePath(const QString& folder, const QString& name)
+{
+    return joinPath(folder, resolveEntryName(folder, name));
+}
+
+EntryKind entryKind(const QString& folder, const QString& name)
+{
+    const QFileInfo info(resolvePath(folder, name));
+    if (!info.exists() && !info.isSymLink())
+        return EntryKind::Missing;
+    if (info.isDir())
+        return EntryKind::Folder;
+    if (info.isFile())
+        return EntryKind::File;
+    return EntryKind::Other;
+}
+
+QString displayPath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+}  // namespace quill

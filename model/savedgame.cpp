@@ -1,0 +1,91 @@
+#include "model/savedgame.h"
+
+#include "model/codepage.h"
+#include "model/shapes.h"
+
+namespace quill {
+
+QByteArray encodeSavedGame(const SavedGame& game)
+{
+    QByteArray bytes;
+    bytes.reserve(kSavedGameSize);
+    const auto steps = static_cast<uint32_t>(game.steps);
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.append(static_cast<char>((steps >> shift) & 0xFF));
+    appendInt16(bytes, game.level);
+    bytes.append(encodeLevelName(game.name));
+    for (int16_t value : game.positions)
+        appendInt16(bytes, value);
+    return bytes;
+}
+
+SavedGame decodeSavedGame(const QByteArray& bytes)
+{
+    SavedGame game;
+    uint32_t steps = 0;
+    for (int i = 0; i < 4; ++i)
+        steps |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[i])) << (8 * i);
+    game.steps = static_cast<int32_t>(steps);
+    game.level = readInt16(bytes, 4);
+    game.name = decodeLevelName(bytes.mid(6, kNameLength));
+    for (int i = 0; i < kPieceCount; ++i)
+        game.positions[i] = readInt16(bytes, 16 + 2 * i);
+    return game;
+}
+
+QString savedGameProblem(const QByteArray& bytes)
+{
+    if (bytes.size() < kSavedGameSize) {
+        return QStringLiteral("The file holds %1 bytes; a saved game has %2.")
+            .arg(bytes.size())
+            .arg(kSavedGameSize);
+    }
+    const SavedGame game = decodeSavedGame(bytes);
+    if (game.level < 0 || game.level >= kLevelCount) {
+        return QStringLiteral("The level number %1 is not one of the levels 1 to %2.")
+            .arg(game.level + 1)
+            .arg(kLevelCount);
+    }
+    const int piece = firstMisplacedPiece(game.positions);
+    if (piece >= 0) {
+        return QStringLiteral("Piece %1 has no place on the board at position value %2.")
+            .arg(piece)
+            .arg(game.positions[piece]);
+    }
+    return {};
+}
+
+bool loadSavedGame(const QString& path, SavedGame& game, QString& problem)
+{
+    QByteArray bytes;
+    const FileStatus status = readFileStart(path, kSavedGameSize, bytes);
+    if (!status.ok()) {
+        problem = QStringLiteral("The file cannot be read: %1 (error %2).")
+                      .arg(status.errorText)
+                      .arg(status.errorNumber);
+        return false;
+    }
+    problem = savedGameProblem(bytes);
+    if (!problem.isEmpty())
+        return false;
+    game = decodeSavedGame(bytes);
+    return true;
+}
+
+FileStatus writeSavedGame(const QString& path, const SavedGame& game)
+{
+    return writeFileKeepingTail(path, encodeSavedGame(game));
+}
+
+bool NameIsLegal(const QString& name)
+{
+    static const QString refused = QStringLiteral("\"\\*?.:");
+    for (QChar ch : name) {
+        const std::optional<unsigned char> byte = codepage::toByte(ch);
+        if (!byte || *byte < 32 || *byte == 255 || refused.contains(ch))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace quill

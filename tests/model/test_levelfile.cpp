@@ -1,0 +1,275 @@
+#include "model/codepage.h"
+#include "model/levelfile.h"
+#include "model/programfolder.h"
+#include "model/shapes.h"
+#include "tests/support/fixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace quill;
+using namespace quill::test;
+
+class TestLevelFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void recordOfTheWordEasyReadsByteForByte();
+    void encodeIsTheExactInverseOfDecode();
+    void namesArePaddedAndCut();
+    void everyCodePageByteRoundTrips();
+    void charactersOutsideTheCodePageBecomeQuestionMarks();
+    void shortFileLeavesUncoveredRecordsCleared();
+    void bytesBeyondTheTableAreIgnored();
+    void missingFileReportsTheSystemError();
+    void folderInPlaceOfTheFileIsAnError();
+    void writeCreatesMissingFileOf2100Bytes();
+    void writeKeepsTheTailOfALongerFile();
+    void failedWriteLeavesTheOldFileIntact();
+    void writeKeepsFilePermissions();
+    void writeThroughSymlinkKeepsTheLink();
+    void namesResolveWithoutRegardToCase_data();
+    void namesResolveWithoutRegardToCase();
+    void missingNameKeepsTheAskedSpelling();
+};
+
+static QByteArray easyRecord()
+{
+    QByteArray bytes("Easy      ");
+    for (int16_t v : {1, 21, 0, 3, 20, 23, 31, 32, 40, 43})
+        appendInt16(bytes, v);
+    return bytes;
+}
+
+void TestLevelFile::recordOfTheWordEasyReadsByteForByte()
+{
+    QTemporaryDir dir;
+    QByteArray file = easyRecord();
+    file.append(QByteArray(kLevelFileSize - file.size(), '\0'));
+    QCOMPARE(file.size(), 2100);
+    writeAllBytes(dir.filePath("QLM.ZHN"), file);
+
+    LevelTable levels;
+    QVERIFY(readLevelFile(dir.filePath("QLM.ZHN"), levels, ReadLock::BlockWriters).ok());
+    QCOMPARE(levels[0].name, QStringLiteral("Easy      "));
+    const Positions& p = levels[0].positions;
+    QCOMPARE(p, (Positions{1, 21, 0, 3, 20, 23, 31, 32, 40, 43}));
+    QCOMPARE(columnOf(p[0]), 1);
+    QCOMPARE(rowOf(p[0]), 0);
+    QCOMPARE(columnOf(p[1]), 1);
+    QCOMPARE(rowOf(p[1]), 2);
+    QCOMPARE(columnOf(p[2]), 0);
+    QCOMPARE(rowOf(p[2]), 0);
+    QCOMPARE(columnOf(p[9]), 3);
+    QCOMPARE(rowOf(p[9]), 4);
+    QCOMPARE(levels[1].name, QString(10, QChar(0)));
+    QCOMPARE(levels[1].positions, Positions{});
+}
+
+void TestLevelFile::encodeIsTheExactInverseOfDecode()
+{
+    LevelTable levels = sampleLevels();
+    levels[69].positions = {-1, 32767, -32768, 256, 255, 0, 43, 12, 7, 1};
+    const QByteArray bytes = encodeLevelTable(levels);
+    QCOMPARE(bytes.size(), kLevelFileSize);
+    QCOMPARE(bytes.left(30).mid(10, 4), QByteArray("\x01\x00\x15\x00", 4));
+    QCOMPARE(bytes.mid(69 * 30 + 10, 2), QByteArray("\xff\xff", 2));
+    QCOMPARE(bytes.mid(69 * 30 + 14, 2), QByteArray("\x00\x80", 2));
+    QCOMPARE(decodeLevelTable(bytes), levels);
+}
+
+void TestLevelFile::namesArePaddedAndCut()
+{
+    QCOMPARE(fitLevelName("Cross"), QStringLiteral("Cross     "));
+    QCOMPARE(fitLevelName("ExactlyTen"), QStringLiteral("ExactlyTen"));
+    QCOMPARE(fitLevelName("ElevenChars"), QStringLiteral("ElevenChar"));
+    QCOMPARE(encodeLevelName("ElevenChars"), QByteArray("ElevenChar"));
+    QCOMPARE(encodeLevelName("ab"), QByteArray("ab        "));
+}
+
+void TestLevelFile::everyCodePageByteRoundTrips()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    const QString text = codepage::decode(all);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(codepage::encode(text), all);
+    QCOMPARE(codepage::toChar(0x80), QChar(0x20AC));  // euro sign
+    QCOMPARE(codepage::toChar(0xE9), QChar(0xE9));
+    QCOMPARE(codepage::toChar(0x81), QChar(0x81));
+
+    // A name byte above 127 survives a read and a write.
+    LevelTable levels;
+    QByteArray file("Caf\xe9\x80     ", 10);
+    file.append(QByteArray(kLevelFileSize - 10, '\0'));
+    levels = decodeLevelTable(file);
+    QCOMPARE(levels[0].name.at(3), QChar(0xE9));
+    QCOMPARE(levels[0].name.at(4), QChar(0x20AC));
+    QCOMPARE(encodeLevelTable(levels), file);
+}
+
+void TestLevelFile::charactersOutsideTheCodePageBecomeQuestionMarks()
+{
+    QVERIFY(!codepage::toByte(QChar(0x4E2D)).has_value());
+    QCOMPARE(codepage::encode(QString(QChar(0x4E2D))), QByteArray("?"));
+}
+
+void TestLevelFile::shortFileLeavesUncoveredRecordsCleared()
+{
+    QTemporaryDir dir;
+    QByteArray file = easyRecord();
+    file.append("Half  ");  // 6 bytes of the second record's name
+    writeAllBytes(dir.filePath("short"), file);
+    LevelTable levels = sampleLevels();
+    QVERIFY(readLevelFile(dir.filePath("short"), levels).ok());
+    QCOMPARE(levels[0].name, QStringLiteral("Easy      "));
+    QCOMPARE(levels[1].name, QStringLiteral("Half  ") + QString(4, QChar(0)));
+    QCOMPARE(levels[1].positions, Positions{});
+    QCOMPARE(levels[69].name, QString(10, QChar(0)));
+
+    writeAllBytes(dir.filePath("empty"), {});
+    QVERIFY(readLevelFile(dir.filePath("empty"), levels).ok());
+    QCOMPARE(levels, LevelTable{});
+}
+
+void TestLevelFile::bytesBeyondTheTableAreIgnored()
+{
+    QTemporaryDir dir;
+    QByteArray file = encodeLevelTable(sampleLevels());
+    file.append("trailing bytes that are not ours");
+    writeAllBytes(dir.filePath("long"), file);
+    LevelTable levels;
+    QVERIFY(readLevelFile(dir.filePath("long"), levels).ok());
+    QCOMPARE(levels, sampleLevels());
+}
+
+void TestLevelFile::missingFileReportsTheSystemError()
+{
+    QTemporaryDir dir;
+    LevelTable levels = sampleLevels();
+    const FileStatus status = readLevelFile(dir.filePath("QLM.ZHN"), levels);
+    QVERIFY(!status.ok());
+    QCOMPARE(status.errorNumber, ENOENT);
+    QCOMPARE(status.errorText, QStringLiteral("No such file or directory"));
+    QCOMPARE(levels, LevelTable{});
+}
+
+void TestLevelFile::folderInPlaceOfTheFileIsAnError()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("QLM.ZHN"));
+    LevelTable levels;
+    const FileStatus status = readLevelFile(dir.filePath("QLM.ZHN"), levels);
+    QVERIFY(!status.ok());
+    QCOMPARE(status.errorNumber, EISDIR);
+    QVERIFY(!writeLevelFile(dir.filePath("QLM.ZHN"), levels).ok());
+}
+
+void TestLevelFile::writeCreatesMissingFileOf2100Bytes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("qlm.zhn");
+    QVERIFY(writeLevelFile(path, sampleLevels()).ok());
+    const QByteArray bytes = readAllBytes(path);
+    QCOMPARE(bytes.size(), 2100);
+    QCOMPARE(decodeLevelTable(bytes), sampleLevels());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"qlm.zhn"});
+}
+
+void TestLevelFile::writeKeepsTheTailOfALongerFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("QLM.ZHN");
+    QByteArray old = encodeLevelTable(LevelTable{});
+    const QByteArray tail("\x01\x02tail that belongs to someone else\xff", 37);
+    old.append(tail);
+    writeAllBytes(path, old);
+
+    QVERIFY(writeLevelFile(path, sampleLevels()).ok());
+    const QByteArray now = readAllBytes(path);
+    QCOMPARE(now.size(), 2100 + tail.size());
+    QCOMPARE(now.left(2100), encodeLevelTable(sampleLevels()));
+    QCOMPARE(now.mid(2100), tail);
+}
+
+void TestLevelFile::failedWriteLeavesTheOldFileIntact()
+{
+    if (::geteuid() == 0)
+        QSKIP("root writes into read-only folders");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("QLM.ZHN");
+    const QByteArray old = encodeLevelTable(sampleLevels()) + "tail";
+    writeAllBytes(path, old);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const FileStatus status = writeLevelFile(path, LevelTable{});
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!status.ok());
+    QCOMPARE(status.errorNumber, EACCES);
+    QCOMPARE(readAllBytes(path), old);
+}
+
+void TestLevelFile::writeKeepsFilePermissions()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("QLM.ZHN");
+    writeAllBytes(path, encodeLevelTable(LevelTable{}));
+    ::chmod(path.toLocal8Bit().constData(), 0640);
+    QVERIFY(writeLevelFile(path, sampleLevels()).ok());
+    struct stat st {};
+    QCOMPARE(::stat(path.toLocal8Bit().constData(), &st), 0);
+    QCOMPARE(st.st_mode & 0777, 0640u);
+}
+
+void TestLevelFile::writeThroughSymlinkKeepsTheLink()
+{
+    QTemporaryDir dir;
+    const QString real = dir.filePath("real.zhn");
+    writeAllBytes(real, encodeLevelTable(LevelTable{}));
+    QVERIFY(QFile::link(real, dir.filePath("QLM.ZHN")));
+    QVERIFY(writeLevelFile(dir.filePath("QLM.ZHN"), sampleLevels()).ok());
+    QVERIFY(QFileInfo(dir.filePath("QLM.ZHN")).isSymLink());
+    QCOMPARE(decodeLevelTable(readAllBytes(real)), sampleLevels());
+}
+
+void TestLevelFile::namesResolveWithoutRegardToCase_data()
+{
+    QTest::addColumn<QString>("onDisk");
+    QTest::newRow("upper") << "QLM.ZHN";
+    QTest::newRow("lower") << "qlm.zhn";
+    QTest::newRow("mixed") << "Qlm.Zhn";
+}
+
+void TestLevelFile::namesResolveWithoutRegardToCase()
+{
+    QFETCH(QString, onDisk);
+    QTemporaryDir dir;
+    writeAllBytes(dir.filePath(onDisk), encodeLevelTable(sampleLevels()));
+    for (const char* asked : {kGameLevelFileName, kEditorLevelFileName}) {
+        const QString path = resolvePath(dir.path(), asked);
+        QCOMPARE(QFileInfo(path).fileName(), onDisk);
+        LevelTable levels;
+        QVERIFY(readLevelFile(path, levels).ok());
+        QCOMPARE(levels, sampleLevels());
+    }
+}
+
+void TestLevelFile::missingNameKeepsTheAskedSpelling()
+{
+    QTemporaryDir dir;
+    QCOMPARE(resolveEntryName(dir.path(), "qlm.ini"), QStringLiteral("qlm.ini"));
+    QCOMPARE(joinPath("/a/b/", "c"), QStringLiteral("/a/b/c"));
+    QCOMPARE(joinPath("/a/b", "c"), QStringLiteral("/a/b/c"));
+    writeAllBytes(dir.filePath("QLM.INI"), "x");
+    QCOMPARE(entryKind(dir.path(), "qlm.ini"), EntryKind::File);
+    QCOMPARE(entryKind(dir.path(), "nothing"), EntryKind::Missing);
+}
+
+QTEST_GUILESS_MAIN(TestLevelFile)
+#include "test_levelfile.moc"

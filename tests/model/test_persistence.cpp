@@ -1,0 +1,184 @@
+#include "model/savedgame.h"
+#include "model/settings.h"
+#include "tests/support/fixtures.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quill;
+using namespace quill::test;
+
+class TestPersistence : public QObject {
+    Q_OBJECT
+
+private slots:
+    void settingsFieldIsParsed_data();
+    void settingsFieldIsParsed();
+    void settingsAreWrittenAsNameAndCrLf();
+    void crossSavedGameIsTheDocumentedBytes();
+    void savedGameRoundTripsThroughTheFile();
+    void savedGameWriteKeepsBytesAfterTheRecord();
+    void badSavedGamesAreRefusedWithAReason_data();
+    void badSavedGamesAreRefusedWithAReason();
+    void missingSavedGameIsRefused();
+    void gameNamesAreCheckedCharacterByCharacter_data();
+    void gameNamesAreCheckedCharacterByCharacter();
+};
+
+void TestPersistence::settingsFieldIsParsed_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("plain") << QByteArray("default.bmp\r\n") << "default.bmp";
+    QTest::newRow("no line end") << QByteArray("wood.jpg") << "wood.jpg";
+    QTest::newRow("leading blanks") << QByteArray("  \twood.jpg\r\n") << "wood.jpg";
+    QTest::newRow("trailing blanks") << QByteArray("wood.jpg   \r\n") << "wood.jpg";
+    QTest::newRow("comma") << QByteArray("my,skin.bmp\r\n") << "my";
+    QTest::newRow("quoted") << QByteArray("\"my,skin.bmp\"\r\n") << "my,skin.bmp";
+    QTest::newRow("quoted keeps blanks") << QByteArray("  \" a b \" rest\r\n") << " a b ";
+    QTest::newRow("unclosed quote") << QByteArray("\"open.bmp\r\nnext") << "open.bmp";
+    QTest::newRow("second line ignored") << QByteArray("one.bmp\r\ntwo.bmp\r\n") << "one.bmp";
+    QTest::newRow("lf only") << QByteArray("one.bmp\ntwo.bmp") << "one.bmp";
+    QTest::newRow("empty") << QByteArray() << "";
+    QTest::newRow("blank line") << QByteArray("   \r\nx.bmp") << "";
+    QTest::newRow("code page") << QByteArray("caf\xe9.bmp") << QString::fromUtf8("café.bmp");
+}
+
+void TestPersistence::settingsFieldIsParsed()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, value);
+    QCOMPARE(parseSettingsValue(content), value);
+}
+
+void TestPersistence::settingsAreWrittenAsNameAndCrLf()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("qlm.ini");
+    writeAllBytes(path, "old.bmp\r\nsecond line\r\n");
+    QVERIFY(writeSettingsFile(path, "new skin.gif").ok());
+    QCOMPARE(readAllBytes(path), QByteArray("new skin.gif\r\n"));
+    QString value;
+    QVERIFY(readSettingsFile(path, value).ok());
+    QCOMPARE(value, QStringLiteral("new skin.gif"));
+}
+
+static SavedGame crossGame()
+{
+    SavedGame game;
+    game.steps = 12;
+    game.level = 4;
+    game.name = QStringLiteral("Cross     ");
+    game.positions = {1, 21, 0, 3, 20, 23, 31, 32, 40, 43};
+    return game;
+}
+
+void TestPersistence::crossSavedGameIsTheDocumentedBytes()
+{
+    const QByteArray expected = QByteArray::fromHex(
+        "0C000000" "0400" "43726F73732020202020"
+        "0100150000000300140017001F00200028002B00");
+    QCOMPARE(expected.size(), 36);
+    QCOMPARE(encodeSavedGame(crossGame()), expected);
+    QCOMPARE(decodeSavedGame(expected), crossGame());
+}
+
+void TestPersistence::savedGameRoundTripsThroughTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("game.sav");
+    SavedGame game = crossGame();
+    game.steps = 0x12345678;
+    game.name = QString::fromUtf8("Ünïcødé € ");
+    QVERIFY(writeSavedGame(path, game).ok());
+    QCOMPARE(readAllBytes(path).size(), 36);
+    SavedGame loaded;
+    QString problem;
+    QVERIFY2(loadSavedGame(path, loaded, problem), qPrintable(problem));
+    QCOMPARE(loaded, game);
+}
+
+void TestPersistence::savedGameWriteKeepsBytesAfterTheRecord()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("game.sav");
+    writeAllBytes(path, QByteArray(50, 'x'));
+    QVERIFY(writeSavedGame(path, crossGame()).ok());
+    const QByteArray bytes = readAllBytes(path);
+    QCOMPARE(bytes.size(), 50);
+    QCOMPARE(bytes.left(36), encodeSavedGame(crossGame()));
+    QCOMPARE(bytes.mid(36), QByteArray(14, 'x'));
+}
+
+void TestPersistence::badSavedGamesAreRefusedWithAReason_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reasonPart");
+    const QByteArray good = encodeSavedGame(crossGame());
+    QTest::newRow("empty") << QByteArray() << "0 bytes";
+    QTest::newRow("short") << good.left(35) << "35 bytes";
+    SavedGame g = crossGame();
+    g.level = 70;
+    QTest::newRow("level 70") << encodeSavedGame(g) << "level number 71";
+    g.level = -1;
+    QTest::newRow("level -1") << encodeSavedGame(g) << "level number 0";
+    g = crossGame();
+    g.positions[0] = 3;
+    QTest::newRow("square in column 3") << encodeSavedGame(g) << "Piece 0";
+    g = crossGame();
+    g.positions[7] = -5;
+    QTest::newRow("negative") << encodeSavedGame(g) << "position value -5";
+}
+
+void TestPersistence::badSavedGamesAreRefusedWithAReason()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reasonPart);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bad.sav");
+    writeAllBytes(path, bytes);
+    SavedGame game = crossGame();
+    QString problem;
+    QVERIFY(!loadSavedGame(path, game, problem));
+    QVERIFY2(problem.contains(reasonPart), qPrintable(problem));
+    QCOMPARE(game, crossGame());
+}
+
+void TestPersistence::missingSavedGameIsRefused()
+{
+    QTemporaryDir dir;
+    SavedGame game;
+    QString problem;
+    QVERIFY(!loadSavedGame(dir.filePath("gone.sav"), game, problem));
+    QVERIFY2(problem.contains("No such file or directory"), qPrintable(problem));
+}
+
+void TestPersistence::gameNamesAreCheckedCharacterByCharacter_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("legal");
+    QTest::newRow("letters digits spaces hyphens") << "My game - 2 of 3" << true;
+    QTest::newRow("slash angle pipe") << "a/b<c>d|e" << true;
+    QTest::newRow("accented") << QString::fromUtf8("Éclair à") << true;
+    QTest::newRow("euro") << QString::fromUtf8("€uro") << true;
+    QTest::newRow("full stop") << "a.b" << false;
+    QTest::newRow("colon") << "a:b" << false;
+    QTest::newRow("question mark") << "a?" << false;
+    QTest::newRow("backslash") << "a\\b" << false;
+    QTest::newRow("asterisk") << "a*" << false;
+    QTest::newRow("double quote") << "a\"b" << false;
+    QTest::newRow("tab") << "a\tb" << false;
+    QTest::newRow("control") << QString(QChar(0x01)) << false;
+    QTest::newRow("y diaeresis 255") << QString(QChar(0xFF)) << false;
+    QTest::newRow("outside the code page") << QString(QChar(0x4E2D)) << false;
+}
+
+void TestPersistence::gameNamesAreCheckedCharacterByCharacter()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, legal);
+    QCOMPARE(NameIsLegal(name), legal);
+}
+
+QTEST_GUILESS_MAIN(TestPersistence)
+#include "test_persistence.moc"

@@ -1,0 +1,76 @@
+#include "tests/support/fixtures.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <stdexcept>
+
+namespace quill::test {
+
+Positions classicStart()
+{
+    // 0 at (1,0), 1 at (1,2), 2/3 at (0,0)/(3,0), 4/5 at (0,2)/(3,2),
+    // singles at (1,3), (2,3), (0,4), (3,4).
+    return {1, 21, 0, 3, 20, 23, 31, 32, 40, 43};
+}
+
+LevelTable sampleLevels()
+{
+    LevelTable levels;
+    for (int k = 0; k < kLevelCount; ++k) {
+        levels[k].name = fitLevelName(QStringLiteral("Level %1").arg(k + 1));
+        levels[k].positions = classicStart();
+    }
+    return levels;
+}
+
+QByteArray readAllBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeAllBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write test file " + path.toStdString());
+}
+
+QString builtProgramFolder()
+{
+    const QByteArray fromEnv = qgetenv("QUILL_BIN_DIR");
+    return fromEnv.isEmpty() ? QString() : QString::fromLocal8Bit(fromEnv);
+}
+
+ProgramFolder::ProgramFolder(Content content)
+{
+    if (content == Content::Empty)
+        return;
+    const QString source = builtProgramFolder();
+    const QStringList dataEntries = {QStringLiteral("QLM.ZHN"), QStringLiteral("qlm.html"),
+                                     QStringLiteral("skins")};
+    for (const QString& entry : dataEntries) {
+        const QFileInfo info(QDir(source).filePath(entry));
+        if (info.isFile()) {
+            QFile::copy(info.filePath(), file(entry));
+        } else if (info.isDir()) {
+            QDir().mkpath(file(entry));
+            QDirIterator it(info.filePath(), QDir::Files);
+            while (it.hasNext()) {
+                it.next();
+                QFile::copy(it.filePath(), QDir(file(entry)).filePath(it.fileName()));
+            }
+        }
+    }
+}
+
+QString ProgramFolder::file(const QString& name) const
+{
+    return QDir(dir_.path()).filePath(name);
+}
+
+}  // namespace quill::test
