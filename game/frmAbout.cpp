@@ -1,0 +1,223 @@
+#include "game/frmAbout.h"
+
+#include "game/frmMain.h"
+#include "game/placement.h"
+#include "ui/uistyle.h"
+#include "ui/userdialogs.h"
+#include "version.h"
+
+#include <QBitmap>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QLabel>
+
+namespace quill {
+namespace {
+
+constexpr char kCopyright[] = "Copyright \u00A9 2026 The Quillmere developers";
+
+void setTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+}  // namespace
+
+frmAbout::frmAbout(frmMain* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      owner_(owner)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    setModal(true);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setClientSizeTwips(this, 5580, 1920);
+
+    cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    placeTwips(cmdOk, 4320, 120, 1095, 375);
+
+    imgQuill = new QLabel(this);
+    imgQuill->setObjectName(QStringLiteral("imgQuill"));
+    imgQuill->setFrameStyle(QFrame::Box | QFrame::Plain);
+    imgQuill->setLineWidth(1);
+    imgQuill->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    imgQuill->setPixmap(QPixmap(QStringLiteral(":/quill.png")));
+    placeTwips(imgQuill, 45, 45, 810, 840);
+
+    lblProd = new QLabel(this);
+    lblProd->setObjectName(QStringLiteral("lblProd"));
+    lblProd->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(lblProd, 960, 120, 3135, 735);
+
+    lblEmail = new QLabel(QStringLiteral("Email: ") + QLatin1String(kEmailAddress), this);
+    lblEmail->setObjectName(QStringLiteral("lblEmail"));
+    placeTwips(lblEmail, 240, 960, 2655, 255);
+
+    lblUpdates = new QLabel(QStringLiteral("Updates:  ") + QLatin1String(kUpdatesAddress), this);
+    lblUpdates->setObjectName(QStringLiteral("lblUpdates"));
+    placeTwips(lblUpdates, 240, 1440, 5055, 255);
+
+    for (QLabel* link : {lblEmail, lblUpdates}) {
+        link->setFont(msSansSerif(8.25, true));
+        setTextColour(link, QColor(0, 0, 255));
+        link->setMouseTracking(true);
+        link->installEventFilter(this);
+    }
+    imgQuill->installEventFilter(this);
+
+    setTabOrder(cmdOk, cmdOk);
+    cmdOk->setFocus();
+    connect(cmdOk, &QPushButton::clicked, this, &frmAbout::cmdOk_Click);
+    Form_Load();
+}
+
+void frmAbout::Form_Load()
+{
+    centreOnOwner(this, owner_);
+    lblProd->setText(QStringLiteral("Quillmere Version %1.%2%3\n\n%4")
+                         .arg(version::major)
+                         .arg(version::minor)
+                         .arg(version::revision)
+                         .arg(QString::fromUtf8(kCopyright)));
+    eggStage = 0;
+}
+
+void frmAbout::cmdOk_Click()
+{
+    accept();
+}
+
+QCursor frmAbout::linkCursor()
+{
+    // A two-colour hand: white inside, black outline, index finger up.
+    QPixmap hand(32, 32);
+    hand.fill(Qt::transparent);
+    QPainter painter(&hand);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPainterPath path;
+    path.moveTo(4, 1);
+    path.lineTo(4, 0);
+    path.lineTo(6, 0);
+    path.lineTo(7, 1);
+    path.lineTo(7, 9);
+    path.lineTo(13, 10);
+    path.lineTo(17, 11);
+    path.lineTo(18, 13);
+    path.lineTo(18, 20);
+    path.lineTo(16, 24);
+    path.lineTo(16, 26);
+    path.lineTo(6, 26);
+    path.lineTo(6, 24);
+    path.lineTo(1, 17);
+    path.lineTo(1, 15);
+    path.lineTo(3, 14);
+    path.lineTo(4, 15);
+    path.closeSubpath();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawPath(path);
+    painter.drawLine(10, 11, 10, 15);
+    painter.drawLine(13, 11, 13, 15);
+    painter.end();
+    return QCursor(hand, 5, 0);
+}
+
+void frmAbout::markVisited(QLabel* link)
+{
+    setTextColour(link, QColor(255, 0, 0));
+}
+
+void frmAbout::lblEmail_MouseMove()
+{
+    lblEmail->setCursor(linkCursor());
+}
+
+void frmAbout::lblUpdates_MouseMove()
+{
+    lblUpdates->setCursor(linkCursor());
+}
+
+void frmAbout::lblEmail_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift)
+{
+    markVisited(lblEmail);
+    if (shift == (Qt::ControlModifier | Qt::AltModifier))
+        eggStage = 2;
+}
+
+void frmAbout::lblUpdates_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift)
+{
+    markVisited(lblUpdates);
+    if (shift == (Qt::ControlModifier | Qt::AltModifier) && eggStage == 2)
+        eggStage = 3;
+}
+
+void frmAbout::imgQuill_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift)
+{
+    if (shift != Qt::ControlModifier || eggStage != 3)
+        return;
+    owner_->ShowAlternativePictures();
+    userDialogs().message(this, QStringLiteral("Quillmere - Easter Egg"),
+                          QStringLiteral("You have found the Easter Egg!"),
+                          UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
+}
+
+void frmAbout::lblEmail_Click()
+{
+    const QString address = QLatin1String(kEmailAddress);
+    const QUrl link(QStringLiteral("mailto:") + address + QStringLiteral("?Subject=Quillmere"));
+    if (!userDialogs().open(link)) {
+        userDialogs().message(this, QStringLiteral("Quillmere - Email"),
+                              QStringLiteral("Unable to start your Email agent automatically.\n"
+                                             "Please send an Email to ")
+                                  + address + QStringLiteral(" manually."),
+                              UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
+    }
+}
+
+void frmAbout::lblUpdates_Click()
+{
+    const QString address = QLatin1String(kUpdatesAddress);
+    if (!userDialogs().open(QUrl(address))) {
+        userDialogs().message(this, QStringLiteral("Quillmere - Updates"),
+                              QStringLiteral("Unable to start your web browser automatically.\n"
+                                             "Please goto the site ")
+                                  + address + QStringLiteral(" manually."),
+                              UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
+    }
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
+        && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove) {
+        return QDialog::eventFilter(watched, event);
+    }
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (watched == imgQuill) {
+        if (press)
+            imgQuill_MouseDown(mouse->button(), mouse->modifiers());
+        return false;
+    }
+    auto* link = qobject_cast<QLabel*>(watched);
+    if (link != lblEmail && link != lblUpdates)
+        return QDialog::eventFilter(watched, event);
+    const bool email = link == lblEmail;
+    if (type == QEvent::MouseMove) {
+        email ? lblEmail_MouseMove() : lblUpdates_MouseMove();
+    } else if (press) {
+        email ? lblEmail_MouseDown(mouse->button(), mouse->modifiers())
+              : lblUpdates_MouseDown(mouse->button(), mouse->modifiers());
+    } else if (mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint())) {
+        email ? lblEmail_Click() : lblUpdates_Click();
+    }
+    return false;
+}
+
+}  // namespace quill

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+class QLabel;
+class QPushButton;
+
+namespace quill {
+
+class frmMain;
+
+// The About box: version, the quill picture, the e-mail and updates links
+// and the hidden key sequence that swaps piece pictures on the main board.
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmAbout(frmMain* owner);
+
+    static constexpr char kEmailAddress[] = "quillmere@example.org";
+    static constexpr char kUpdatesAddress[] = "https://quillmere.example.org/updates";
+
+    QLabel* imgQuill;
+    QLabel* lblProd;
+    QLabel* lblEmail;
+    QLabel* lblUpdates;
+    QPushButton* cmdOk;
+    uint8_t eggStage = 0;
+
+    void Form_Load();
+    void imgQuill_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void lblEmail_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void lblUpdates_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void lblEmail_MouseMove();
+    void lblUpdates_MouseMove();
+    void lblEmail_Click();
+    void lblUpdates_Click();
+
+    // The pointing hand of the links, hot spot at the fingertip.
+    static QCursor linkCursor();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void cmdOk_Click();
+    void markVisited(QLabel* link);
+
+    frmMain* owner_;
+};
+
+}  // namespace quill

@@ -1,0 +1,149 @@
+#include "game/frmFile.h"
+
+#include "game/placement.h"
+#include "model/programfolder.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace quill {
+
+frmFile::frmFile(QWidget* owner, QString& absFilename)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      absFilename_(absFilename)
+{
+    setObjectName(QStringLiteral("frmFile"));
+    setWindowTitle(QStringLiteral("File"));
+    setModal(true);
+    setClientSizeTwips(this, 5190, 3675);
+
+    filList = new QListWidget(this);
+    filList->setObjectName(QStringLiteral("filList"));
+    filList->setSelectionMode(QAbstractItemView::SingleSelection);
+    placeTwips(filList, 8, 0, 5175, 2820);
+
+    cmdSet = new QPushButton(QStringLiteral("Set"), this);
+    cmdSet->setObjectName(QStringLiteral("cmdSet"));
+    placeTwips(cmdSet, 604, 3000, 1695, 495);
+
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    placeTwips(cmdCancel, 2891, 3000, 1695, 495);
+
+    for (QPushButton* button : {cmdSet, cmdCancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    setTabOrder(filList, cmdCancel);
+    setTabOrder(cmdCancel, cmdSet);
+
+    connect(cmdSet, &QPushButton::clicked, this, &frmFile::cmdSet_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmFile::cmdCancel_Click);
+    Form_Load();
+}
+
+void frmFile::Form_Load()
+{
+    centreOnOwner(this, parentWidget());
+}
+
+void frmFile::Form_Activate()
+{
+    if (filList->count() == 0)
+        cmdSet->setEnabled(false);
+}
+
+QStringList frmFile::matchingFiles(const QString& folder, const QString& pattern)
+{
+    QList<QRegularExpression> matchers;
+    for (const QString& part : pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString wildcard = part.trimmed();
+        if (wildcard.isEmpty())
+            continue;
+        matchers.append(QRegularExpression(
+            QRegularExpression::wildcardToRegularExpression(wildcard, QRegularExpression::UnanchoredWildcardConversion),
+            QRegularExpression::CaseInsensitiveOption));
+    }
+    QStringList names;
+    const QDir dir(folder);
+    if (folder.isEmpty() || !dir.exists())
+        return names;
+    const QStringList entries = dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& entry : entries) {
+        for (const QRegularExpression& matcher : matchers) {
+            const QRegularExpressionMatch match = matcher.match(entry);
+            if (match.hasMatch() && match.capturedLength() == entry.size()) {
+                names.append(entry);
+                break;
+            }
+        }
+    }
+    return names;
+}
+
+void frmFile::setFolder(const QString& folder)
+{
+    folder_ = folder;
+    refresh();
+}
+
+void frmFile::setPattern(const QString& pattern)
+{
+    pattern_ = pattern;
+    refresh();
+}
+
+void frmFile::refresh()
+{
+    filList->clear();
+    filList->addItems(matchingFiles(folder_, pattern_));
+    filList->setCurrentRow(-1);
+    filList->clearSelection();
+}
+
+void frmFile::cmdSet_Click()
+{
+    const QList<QListWidgetItem*> selected = filList->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QString name = selected.first()->text();
+    answer_ = bytFlag == 1 ? joinPath(folder_, name) : name;
+    accept();
+}
+
+void frmFile::cmdCancel_Click()
+{
+    answer_.clear();
+    reject();
+}
+
+void frmFile::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void frmFile::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    QDialog::changeEvent(event);
+}
+
+void frmFile::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Form_Activate();
+}
+
+void frmFile::done(int result)
+{
+    absFilename_ = result == QDialog::Accepted ? answer_ : QString();
+    QDialog::done(result);
+}
+
+}  // namespace quill

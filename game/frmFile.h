@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+
+class QListWidget;
+class QPushButton;
+
+namespace quill {
+
+// The game's file chooser: lists the files of one folder that match one or
+// more patterns separated by ";" and writes the answer into the owner's
+// `absFilename` every time it closes: the full path in mode 1, the bare
+// name otherwise, or the empty text.
+class frmFile : public QDialog {
+    Q_OBJECT
+
+public:
+    frmFile(QWidget* owner, QString& absFilename);
+
+    uint8_t bytFlag = 0;
+    QListWidget* filList;
+    QPushButton* cmdSet;
+    QPushButton* cmdCancel;
+
+    // The folder and the pattern of filList; the list is filled at once.
+    void setFolder(const QString& folder);
+    void setPattern(const QString& pattern);
+    QString folder() const { return folder_; }
+
+    void Form_Load();
+    void Form_Activate();
+
+    // The names of the files in `folder` that match `pattern`, sorted
+    // without regard to case; an unreadable or missing folder gives none.
+    static QStringList matchingFiles(const QString& folder, const QString& pattern);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    void cmdSet_Click();
+    void cmdCancel_Click();
+    void refresh();
+
+    QString& absFilename_;
+    QString answer_;
+    QString folder_;
+    QString pattern_ = QStringLiteral("*.*");
+};
+
+}  // namespace quill

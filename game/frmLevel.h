@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+class QListWidget;
+class QPushButton;
+
+namespace quill {
+
+// The level chooser. It writes its answer into `newLevel` of its owner
+// every time it closes: the chosen index, or -1.
+class frmLevel : public QDialog {
+    Q_OBJECT
+
+public:
+    frmLevel(QWidget* owner, int16_t& newLevel);
+
+    QListWidget* lisLevel;
+    QPushButton* cmdSetLevel;
+    QPushButton* cmdCancel;
+
+    void Form_Load();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
+
+private:
+    void cmdSetLevel_Click();
+    void cmdCancel_Click();
+
+    int16_t& newLevel_;
+    int16_t chosen_ = -1;
+};
+
+}  // namespace quill

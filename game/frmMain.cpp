@@ -1,0 +1,600 @@
+#include "game/frmMain.h"
+
+#include "game/frmAbout.h"
+#include "game/frmFile.h"
+#include "game/frmLevel.h"
+#include "game/placement.h"
+#include "game/skin/skinlayout.h"
+#include "model/programfolder.h"
+#include "model/rounding.h"
+#include "model/savedgame.h"
+#include "model/settings.h"
+#include "ui/uistyle.h"
+#include "ui/userdialogs.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace quill {
+namespace {
+
+constexpr int kClientWidthTwips = 6120;
+constexpr int kClientHeightTwips = 6075;
+constexpr char kSaveQuestion[] = "Would you like to save the current game?";
+
+using Icon = UserDialogs::Icon;
+using Buttons = UserDialogs::Buttons;
+using Answer = UserDialogs::Answer;
+
+}  // namespace
+
+frmMain::frmMain(const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      folder_(programFolder)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillmere"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icon32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icon48.png"), QSize(48, 48));
+    setWindowIcon(icon);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    setClientSizeTwips(client, kClientWidthTwips, kClientHeightTwips);
+    setCentralWidget(client);
+
+    imgUpFrame = makeImage("imgUpFrame");
+    imgLeftFrame = makeImage("imgLeftFrame");
+    imgRightFrame = makeImage("imgRightFrame");
+    imgExit = makeImage("imgExit");
+    imgTitle = makeImage("imgTitle");
+    for (int i = 0; i < kPieceCount; ++i) {
+        imgPieces[i] = makeImage("imgPieces");
+        imgPieces[i]->setProperty("Index", i);
+        imgPieces[i]->installEventFilter(this);
+    }
+    imgCong = makeImage("imgCong");
+
+    lblStatus = new QLabel(client);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblSteps = new QLabel(client);
+    lblSteps->setObjectName(QStringLiteral("lblSteps"));
+    placeTwips(lblStatus, 120, 5640, 2895, 375);
+    placeTwips(lblSteps, 3000, 5640, 3015, 375);
+    for (QLabel* label : {lblStatus, lblSteps}) {
+        label->setFont(msSansSerif(9.75));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuNewGame = mnuFile->addAction(QStringLiteral("&New Game"), this, &frmMain::mnuNewGame_Click);
+    mnuLoadGame = mnuFile->addAction(QStringLiteral("&Load Game"), this, &frmMain::mnuLoadGame_Click);
+    mnuSaveGame = mnuFile->addAction(QStringLiteral("&Save Game"), this, &frmMain::mnuSaveGame_Click);
+    mnuFile->addSeparator();
+    mnuSetSkin = mnuFile->addAction(QStringLiteral("Set S&kin"), this, &frmMain::mnuSetSkin_Click);
+    mnuFile->addSeparator();
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHTP = mnuHelp->addAction(QStringLiteral("H&ow to Play"), this, &frmMain::mnuHTP_Click);
+    mnuHelp->addSeparator();
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &frmMain::mnuAbout_Click);
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+
+    // The window keeps the size of its client area and menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLabel* frmMain::makeImage(const char* name)
+{
+    auto* image = new QLabel(centralWidget());
+    image->setObjectName(QLatin1String(name));
+    image->setScaledContents(false);
+    image->hide();
+    return image;
+}
+
+QString frmMain::skinsFolder() const
+{
+    return resolvePath(folder_, QLatin1String(kSkinsFolderName));
+}
+
+QString frmMain::savedFolder() const
+{
+    return resolvePath(folder_, QLatin1String(kSavedFolderName));
+}
+
+bool frmMain::Form_Load()
+{
+    show();
+    centreOnScreen(this);
+    mnuSaveGame->setEnabled(false);
+    ReadSettings();
+    HideBoard();
+    LoadLevels();
+    if (loadFailed_)
+        return false;
+    if (!ApplySkin(absFilename))
+        return false;
+    steps = 0;
+    gameChanged = false;
+    return true;
+}
+
+void frmMain::ReadSettings()
+{
+    QString value;
+    readSettingsFile(resolvePath(folder_, QLatin1String(kSettingsFileName)), value);
+    // A settings file that cannot be read leaves the default skin.
+    absFilename = value.isEmpty() ? QString::fromLatin1(kDefaultSkin) : value;
+}
+
+void frmMain::LoadLevels()
+{
+    const QString path = resolvePath(folder_, QLatin1String(kGameLevelFileName));
+    const FileStatus status = readLevelFile(path, levels, ReadLock::BlockWriters);
+    if (status.ok())
+        return;
+    loadFailed_ = true;
+    userDialogs().message(this, QStringLiteral("Quillmere - Error"),
+                          QStringLiteral("An error has occurred while attempting loading data file\n")
+                              + displayPath(joinPath(folder_, QLatin1String(kLevelFileShownName)))
+                              + QLatin1Char('\n') + QString::number(status.errorNumber)
+                              + QLatin1Char(' ') + status.errorText,
+                          Icon::Critical, Buttons::Ok);
+    forceClose_ = true;
+    close();
+}
+
+bool frmMain::ApplySkin(const QString& fileName)
+{
+    QString error;
+    const std::optional<PictureClip> clip =
+        fileName.isEmpty() ? std::nullopt : loadSkin(resolvePath(skinsFolder(), fileName), &error);
+    bool cut = clip.has_value();
+    std::array<QPixmap, kSkinLayout.size()> pictures;
+    for (std::size_t i = 0; cut && i < kSkinLayout.size(); ++i) {
+        const std::optional<QPixmap> piece = clip->clip(kSkinLayout[i].rect);
+        if (piece)
+            pictures[i] = *piece;
+        cut = piece.has_value();
+    }
+    if (!cut) {
+        EndAfterSkinFailure(fileName);
+        return false;
+    }
+
+    piclipSkin = *clip;
+    for (std::size_t i = 0; i < kSkinLayout.size(); ++i) {
+        const SkinCut& cutRect = kSkinLayout[i];
+        QLabel* target = nullptr;
+        switch (cutRect.target) {
+        case SkinTarget::UpFrame: target = imgUpFrame; break;
+        case SkinTarget::LeftFrame: target = imgLeftFrame; break;
+        case SkinTarget::RightFrame: target = imgRightFrame; break;
+        case SkinTarget::ExitFrame: target = imgExit; break;
+        case SkinTarget::Title: target = imgTitle; break;
+        case SkinTarget::Congratulation: target = imgCong; break;
+        case SkinTarget::Piece: target = imgPieces[cutRect.piece]; break;
+        }
+        target->setPixmap(pictures[i]);
+        target->resize(pictures[i].size());
+    }
+    // The setting can only be remembered where the folder is writable; the
+    // game itself does not depend on it.
+    writeSettingsFile(resolvePath(folder_, QLatin1String(kSettingsFileName)), fileName);
+    return true;
+}
+
+void frmMain::EndAfterSkinFailure(const QString& fileName)
+{
+    userDialogs().message(this, QStringLiteral("Quillmere - ERROR"),
+                          QStringLiteral("An error has occurred while attempting to load picture \n")
+                              + displayPath(joinPath(joinPath(folder_, QLatin1String(kSkinsFolderName)), fileName))
+                              + QStringLiteral("\nMake sure the picture exists and is of a correct format."),
+                          Icon::Critical, Buttons::Ok);
+    loadFailed_ = true;
+    forceClose_ = true;
+    close();
+}
+
+void frmMain::HideBoard()
+{
+    for (QLabel* piece : imgPieces)
+        piece->hide();
+    for (QLabel* image : {imgUpFrame, imgLeftFrame, imgRightFrame, imgExit, imgTitle, imgCong})
+        image->hide();
+}
+
+void frmMain::ShowBoard()
+{
+    for (QLabel* piece : imgPieces)
+        piece->show();
+    for (QLabel* image : {imgUpFrame, imgLeftFrame, imgRightFrame, imgExit, imgTitle})
+        image->show();
+}
+
+void frmMain::ShowCongratulation()
+{
+    const QSize client = centralWidget()->size();
+    imgCong->move(static_cast<int>(halveRounded(client.width() - imgCong->width())),
+                  static_cast<int>(halveRounded(client.height() - imgCong->height())));
+    imgCong->show();
+    imgCong->raise();
+    gameChanged = false;
+    mnuSaveGame->setEnabled(false);
+}
+
+void frmMain::ShowAlternativePictures()
+{
+    if (const std::optional<QPixmap> square = piclipSkin.clip(kAltSquareRect)) {
+        imgPieces[0]->setPixmap(*square);
+        imgPieces[0]->resize(square->size());
+    }
+    if (const std::optional<QPixmap> single = piclipSkin.clip(kAltSingleRect)) {
+        for (int i = 6; i <= 9; ++i) {
+            imgPieces[i]->setPixmap(*single);
+            imgPieces[i]->resize(single->size());
+        }
+    }
+}
+
+void frmMain::LayoutFrames()
+{
+    imgUpFrame->move(10, 10);
+    imgLeftFrame->move(10, 30);
+    imgRightFrame->move(270, 30);
+    imgExit->move(10, 330);
+    imgTitle->move(310, 10);
+}
+
+void frmMain::MovePicture(int16_t piece, int16_t col, int16_t row)
+{
+    imgPieces[piece]->move(pieceLeftPx(col), pieceTopPx(row));
+}
+
+void frmMain::PlaceBoard()
+{
+    board.PlacePieces();
+    LayoutFrames();
+    for (int16_t i = 0; i < kPieceCount; ++i)
+        MovePicture(i, board.pieces[i].col, board.pieces[i].row);
+}
+
+void frmMain::UpdateStatus()
+{
+    lblStatus->setText(QStringLiteral("Level: ") + QString::number(levelIndex + 1)
+                       + QStringLiteral(" - ") + levels[levelIndex].name);
+    lblSteps->setText(QStringLiteral("Steps: ") + QString::number(steps));
+}
+
+void frmMain::StartPosition(const Positions& positions)
+{
+    board.ClearGrid();
+    board.SetPiecePositions(positions);
+    PlaceBoard();
+    ShowBoard();
+    UpdateStatus();
+}
+
+void frmMain::NewGame()
+{
+    if (gameChanged) {
+        const Answer answer =
+            userDialogs().message(this, QStringLiteral("Quillmere - New Game"),
+                                  QLatin1String(kSaveQuestion), Icon::Question, Buttons::YesNoCancel);
+        if (answer == Answer::Cancel)
+            return;
+        if (answer == Answer::Yes)
+            mnuSaveGame_Click();
+    }
+    frmLevel chooser(this, newLevel);
+    for (int k = 0; k < kLevelCount; ++k) {
+        chooser.lisLevel->addItem(QStringLiteral("Level ") + QString::number(k + 1)
+                                  + QStringLiteral(" - ") + levels[k].name);
+    }
+    chooser.lisLevel->setCurrentRow(-1);
+    chooser.exec();
+    if (newLevel < 0 || newLevel >= kLevelCount)
+        return;
+
+    const Positions& positions = levels[newLevel].positions;
+    const int misplaced = firstMisplacedPiece(positions);
+    if (misplaced >= 0) {
+        userDialogs().message(this, QStringLiteral("Quillmere - Error"),
+                              QStringLiteral("Level %1 cannot be played because piece %2 has no place "
+                                             "on the board at position value %3.")
+                                  .arg(newLevel + 1)
+                                  .arg(misplaced)
+                                  .arg(positions[misplaced]),
+                              Icon::Exclamation, Buttons::Ok);
+        return;
+    }
+    imgCong->hide();
+    gameChanged = false;
+    levelIndex = newLevel;
+    steps = 0;
+    mnuSaveGame->setEnabled(true);
+    StartPosition(levels[levelIndex].positions);
+}
+
+bool frmMain::SaveFileExists(const QString& name) const
+{
+    const QString fileName = name + QLatin1String(kSavedGameExtension);
+    return entryKind(savedFolder(), fileName) == EntryKind::File;
+}
+
+void frmMain::SaveGame()
+{
+    enum class Outcome { Undecided, GiveUp, Save };
+    QString entered;
+    Outcome outcome = Outcome::Undecided;
+    while (outcome == Outcome::Undecided) {
+        entered = userDialogs().input(this, QStringLiteral("What is the name of the game?"),
+                                      QStringLiteral("Quillmere - Saving Game"), entered);
+        if (entered.isEmpty()) {
+            const Answer answer = userDialogs().message(
+                this, QStringLiteral("Quillmere - Saving"),
+                QStringLiteral("Are you sure you want to proceed without saving?"), Icon::Question,
+                Buttons::YesNo);
+            if (answer == Answer::Yes)
+                outcome = Outcome::GiveUp;
+        } else if (entered.size() > kMaxGameNameLength) {
+            userDialogs().message(this, QStringLiteral("Quillmere - Saving"),
+                                  QStringLiteral("Name too long.\nPlease limit the name to 32 characters."),
+                                  Icon::Exclamation, Buttons::Ok);
+        } else if (!NameIsLegal(entered)) {
+            userDialogs().message(this, QStringLiteral("Quillmere - Saving"),
+                                  QStringLiteral("Illegal characters found in the name."),
+                                  Icon::Exclamation, Buttons::Ok);
+        } else if (SaveFileExists(entered)) {
+            const Answer answer = userDialogs().message(
+                this, QStringLiteral("Quillmere - Saving"),
+                QStringLiteral("File already exists. Overwrite it?"), Icon::Question, Buttons::YesNo);
+            if (answer == Answer::Yes)
+                outcome = Outcome::Save;
+        } else {
+            outcome = Outcome::Save;
+        }
+    }
+    if (outcome == Outcome::GiveUp)
+        return;
+
+    SavedGame record;
+    record.steps = steps;
+    record.level = levelIndex;
+    record.name = levels[levelIndex].name;
+    record.positions = board.PiecePositions();
+
+    const QString fileName = entered + QLatin1String(kSavedGameExtension);
+    const QString shownPath = joinPath(joinPath(folder_, QLatin1String(kSavedFolderName)), fileName);
+    const FileStatus status = writeSavedGame(resolvePath(savedFolder(), fileName), record);
+    if (!status.ok()) {
+        userDialogs().message(this, QStringLiteral("Quillmere - Saving Error"),
+                              QStringLiteral("An error occurred while attempting saving game data\n")
+                                  + displayPath(shownPath) + QStringLiteral("\nGame not saved."),
+                              Icon::Critical, Buttons::Ok);
+        return;
+    }
+    gameChanged = false;
+}
+
+void frmMain::mnuNewGame_Click()
+{
+    NewGame();
+}
+
+void frmMain::mnuSaveGame_Click()
+{
+    SaveGame();
+}
+
+void frmMain::mnuLoadGame_Click()
+{
+    if (gameChanged) {
+        const Answer answer =
+            userDialogs().message(this, QStringLiteral("Quillmere - Load game"),
+                                  QLatin1String(kSaveQuestion), Icon::Question, Buttons::YesNoCancel);
+        if (answer == Answer::Cancel)
+            return;
+        if (answer == Answer::Yes)
+            mnuSaveGame_Click();
+    }
+    gameChanged = false;
+
+    {
+        frmFile chooser(this, absFilename);
+        chooser.bytFlag = 1;
+        chooser.setWindowTitle(QStringLiteral("Load Game"));
+        chooser.cmdSet->setText(QStringLiteral("Load Game"));
+        chooser.setFolder(savedFolder());
+        chooser.setPattern(QStringLiteral("*.sav"));
+        chooser.exec();
+    }
+    if (absFilename.isEmpty())
+        return;
+
+    SavedGame record;
+    QString problem;
+    if (!loadSavedGame(absFilename, record, problem)) {
+        userDialogs().message(this, QStringLiteral("Quillmere - Error"),
+                              QStringLiteral("An error has occurred while attempting loading saved game\n")
+                                  + displayPath(absFilename) + QLatin1Char('\n') + problem,
+                              Icon::Critical, Buttons::Ok);
+        return;
+    }
+    imgCong->hide();
+    steps = record.steps;
+    levelIndex = record.level;
+    levels[levelIndex].name = record.name;
+    mnuSaveGame->setEnabled(true);
+    StartPosition(record.positions);
+}
+
+void frmMain::mnuSetSkin_Click()
+{
+    {
+        frmFile chooser(this, absFilename);
+        chooser.bytFlag = 2;
+        chooser.setWindowTitle(QStringLiteral("Load Skin"));
+        chooser.cmdSet->setText(QStringLiteral("Set Skin"));
+        chooser.setFolder(skinsFolder());
+        chooser.setPattern(QLatin1String(kSkinPattern));
+        chooser.exec();
+    }
+    if (!absFilename.isEmpty())
+        ApplySkin(absFilename);
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuHTP_Click()
+{
+    const QString path = resolvePath(folder_, QStringLiteral("qlm.html"));
+    // A missing page is a failure of its own: opening it would only show
+    // the browser's error.
+    const bool opened = QFileInfo(path).isFile() && userDialogs().open(QUrl::fromLocalFile(path));
+    if (!opened) {
+        userDialogs().message(this, QStringLiteral("Quillmere - Help"),
+                              QStringLiteral("Unable to open ") + displayPath(folder_)
+                                  + QDir::separator() + QStringLiteral("qlm.html automatically.\n")
+                                  + QStringLiteral("Please open the file manually."),
+                              Icon::Information, Buttons::Ok);
+    }
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout about(this);
+    about.exec();
+}
+
+bool frmMain::Form_QueryUnload()
+{
+    if (!gameChanged)
+        return true;
+    const Answer answer = userDialogs().message(this, QStringLiteral("Quillmere - Exit"),
+                                                QLatin1String(kSaveQuestion), Icon::Question,
+                                                Buttons::YesNoCancel);
+    if (answer == Answer::Cancel)
+        return false;
+    if (answer == Answer::Yes)
+        SaveGame();
+    return true;
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!Form_QueryUnload() && !forceClose_) {
+        event->ignore();
+        return;
+    }
+    ended_ = true;
+    event->accept();
+}
+
+void frmMain::SetPointer(PointerShape shape)
+{
+    switch (shape) {
+    case PointerShape::Move: setCursor(Qt::SizeAllCursor); break;
+    case PointerShape::NoDrop: setCursor(Qt::ForbiddenCursor); break;
+    case PointerShape::Default: unsetCursor(); break;
+    }
+}
+
+void frmMain::imgPieces_MouseDown(int16_t index, Qt::MouseButton button, double x, double y)
+{
+    if (button != Qt::LeftButton)
+        return;
+    const QLabel* picture = imgPieces[index];
+    drag.MouseDown(index, picture->x(), picture->y(), x, y);
+    SetPointer(PointerShape::Move);
+}
+
+void frmMain::imgPieces_MouseMove(int16_t, double x, double y)
+{
+    if (!drag.dragging)
+        return;
+    const QLabel* picture = imgPieces[drag.dragPiece];
+    const PieceDrag::MoveResult result = drag.MouseMove(board, picture->x(), picture->y(), x, y);
+    if (!result.handled)
+        return;
+    if (result.pictureMoved)
+        MovePicture(drag.dragPiece, result.pictureCell.col, result.pictureCell.row);
+    SetPointer(result.pointer);
+}
+
+void frmMain::imgPieces_MouseUp(int16_t, Qt::MouseButton button, double x, double y)
+{
+    if (button != Qt::LeftButton)
+        return;
+    const QLabel* picture = imgPieces[drag.dragPiece];
+    const PieceDrag::ReleaseResult result = drag.MouseUp(board, picture->x(), picture->y(), x, y);
+    if (!result.handled)
+        return;
+    MovePicture(drag.dragPiece, result.pictureCell.col, result.pictureCell.row);
+    if (result.committed) {
+        gameChanged = true;
+        if (result.stepCounted)
+            ++steps;
+        UpdateStatus();
+    }
+    SetPointer(PointerShape::Default);
+    if (result.checkWin && board.IsSolved())
+        WinSequence();
+}
+
+void frmMain::WinSequence()
+{
+    HideBoard();
+    ShowCongratulation();
+    userDialogs().message(this, QStringLiteral("Quillmere - Congratulations"),
+                          QStringLiteral("Congratulations!! You finished the game in ")
+                              + QString::number(steps) + QStringLiteral(" steps."),
+                          Icon::Exclamation, Buttons::Ok);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* picture = qobject_cast<QLabel*>(watched);
+    const QVariant index = picture ? picture->property("Index") : QVariant();
+    if (!index.isValid())
+        return QMainWindow::eventFilter(watched, event);
+    const auto piece = static_cast<int16_t>(index.toInt());
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        imgPieces_MouseDown(piece, mouse->button(), mouse->position().x(), mouse->position().y());
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        imgPieces_MouseMove(piece, mouse->position().x(), mouse->position().y());
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        imgPieces_MouseUp(piece, mouse->button(), mouse->position().x(), mouse->position().y());
+        return true;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace quill

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "game/skin/pictureclip.h"
+#include "model/board.h"
+#include "model/drag.h"
+#include "model/levelfile.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace quill {
+
+// The game's main window: menus, status line, the board pictures cut from
+// the skin, dragging, and the commands that start, save and load games.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(const QString& programFolder, QWidget* parent = nullptr);
+
+    // Public members the dialogs answer through.
+    int16_t levelIndex = 0;
+    QString absFilename;
+    int16_t newLevel = -1;
+    int32_t steps = 0;
+    LevelTable levels;
+    bool gameChanged = false;
+
+    Board board;
+    PieceDrag drag;
+
+    std::array<QLabel*, kPieceCount> imgPieces{};
+    QLabel* imgUpFrame;
+    QLabel* imgLeftFrame;
+    QLabel* imgRightFrame;
+    QLabel* imgExit;
+    QLabel* imgTitle;
+    QLabel* imgCong;
+    QLabel* lblStatus;
+    QLabel* lblSteps;
+    PictureClip piclipSkin;
+
+    QMenu* mnuFile;
+    QAction* mnuNewGame;
+    QAction* mnuLoadGame;
+    QAction* mnuSaveGame;
+    QAction* mnuSetSkin;
+    QAction* mnuExit;
+    QMenu* mnuHelp;
+    QAction* mnuHTP;
+    QAction* mnuAbout;
+
+    // The load step; false when the program has to end (the window is closed).
+    bool Form_Load();
+
+    // True once the window has closed for good: the program ends.
+    bool ended() const { return ended_; }
+
+    QString folder() const { return folder_; }
+    QString skinsFolder() const;
+    QString savedFolder() const;
+
+    void LoadLevels();
+    void ReadSettings();
+    bool ApplySkin(const QString& fileName);
+    void HideBoard();
+    void ShowBoard();
+    void ShowCongratulation();
+    void PlaceBoard();
+    void LayoutFrames();
+    void UpdateStatus();
+    void NewGame();
+    void SaveGame();
+    bool SaveFileExists(const QString& name) const;
+
+    // Swaps in the skin's alternative pictures of the principal piece and
+    // the four single pieces (the About box's hidden sequence).
+    void ShowAlternativePictures();
+
+    void mnuNewGame_Click();
+    void mnuLoadGame_Click();
+    void mnuSaveGame_Click();
+    void mnuSetSkin_Click();
+    void mnuExit_Click();
+    void mnuHTP_Click();
+    void mnuAbout_Click();
+
+    void imgPieces_MouseDown(int16_t index, Qt::MouseButton button, double x, double y);
+    void imgPieces_MouseMove(int16_t index, double x, double y);
+    void imgPieces_MouseUp(int16_t index, Qt::MouseButton button, double x, double y);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Asks the close question; false when the close is refused.
+    bool Form_QueryUnload();
+    // Shows the skin error and ends the program, whatever the answer to the
+    // close question.
+    void EndAfterSkinFailure(const QString& fileName);
+    void StartPosition(const Positions& positions);
+    void MovePicture(int16_t piece, int16_t col, int16_t row);
+    void SetPointer(PointerShape shape);
+    void WinSequence();
+    QLabel* makeImage(const char* name);
+
+    QString folder_;
+    bool ended_ = false;
+    bool forceClose_ = false;
+    bool loadFailed_ = false;
+};
+
+}  // namespace quill

@@ -1,0 +1,56 @@
+#include "game/placement.h"
+
+#include "model/rounding.h"
+
+#include <QScreen>
+#include <QWidget>
+
+namespace quill {
+namespace {
+
+QSize frameExtra(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {frame.width() - client.width(), frame.height() - client.height()};
+}
+
+}  // namespace
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QRect frame = window->frameGeometry();
+    const int left = area.left() + static_cast<int>(halveRounded(area.width() - frame.width()));
+    const int top = area.top() + static_cast<int>(halveRounded(area.height() - frame.height()));
+    window->move(left, top);
+}
+
+void centreOnOwner(QWidget* dialog, const QWidget* owner)
+{
+    if (!owner)
+        return;
+    const QRect ownerFrame = owner->frameGeometry();
+    const QSize dialogOuter = dialog->size() + frameExtra(owner);
+    const int left =
+        ownerFrame.left() + static_cast<int>(halveRounded(ownerFrame.width() - dialogOuter.width()));
+    const int top =
+        ownerFrame.top() + static_cast<int>(halveRounded(ownerFrame.height() - dialogOuter.height()));
+    dialog->move(left, top);
+}
+
+void setClientSizeTwips(QWidget* widget, int widthTwips, int heightTwips)
+{
+    widget->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
+void placeTwips(QWidget* control, int left, int top, int width, int height)
+{
+    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                         twipsToPixels(height));
+}
+
+}  // namespace quill
