@@ -16,7 +16,7 @@
 namespace quill {
 namespace {
 
-constexpr char kCopyright[] = "Copyright \u00A9 2026 The Quillmere developers";
+constexpr char kCopyright[] = "Copyright \u00A9 2026 Quillmere";
 
 void setTextColour(QLabel* label, const QColor& colour)
 {
@@ -52,6 +52,7 @@ frmAbout::frmAbout(frmMain* owner)
     lblProd = new QLabel(this);
     lblProd->setObjectName(QStringLiteral("lblProd"));
     lblProd->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblProd->setFont(msSansSerif(8.25));
     placeTwips(lblProd, 960, 120, 3135, 735);
 
     lblEmail = new QLabel(QStringLiteral("Email: ") + QLatin1String(kEmailAddress), this);
