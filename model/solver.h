@@ -1,0 +1,115 @@
+#pragma once
+
+#include "model/levelfile.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace quill {
+
+// What keeps ten position values from being a position on the board.
+struct PositionFault {
+    enum class Kind { None, Misplaced, Overlap };
+    Kind kind = Kind::None;
+    int piece = -1;     // the misplaced piece, or the later of two overlapping ones
+    int other = -1;     // overlap: the earlier piece on the shared cell
+    int16_t value = 0;  // misplaced: its position value
+    int col = -1;       // overlap: the shared cell
+    int row = -1;
+
+    bool none() const { return kind == Kind::None; }
+};
+
+// The first fault, looking at the pieces in index order: a piece whose
+// top-left cell is not allowed for its shape, or a piece that covers a cell
+// of a piece with a lower index.
+PositionFault findPositionFault(const Positions& positions);
+
+// One step of a solution: piece `piece` slides from one position value to
+// another along its row or its column.
+struct SolutionMove {
+    int16_t piece = 0;
+    int16_t from = 0;
+    int16_t to = 0;
+
+    bool operator==(const SolutionMove&) const = default;
+};
+
+struct Solution {
+    enum class Outcome { Solved, Unsolvable, Invalid };
+    Outcome outcome = Outcome::Invalid;
+    std::vector<SolutionMove> moves;  // Solved: the slides of one shortest solution
+    PositionFault fault;              // Invalid: why
+
+    int steps() const { return static_cast<int>(moves.size()); }
+};
+
+// The whole space at once: distances to the nearest solved position and
+// the connected groups of positions that slides link.
+struct SpaceAnalysis {
+    std::vector<uint8_t> distance;   // by position index; SlideSolver::kUnsolvable when no solution
+    std::vector<int32_t> group;      // by position index; groups numbered by their smallest index
+    std::vector<int32_t> groupSize;  // by group
+    std::vector<uint8_t> groupSolvable;  // by group: 1 when it holds a solved position
+    int solvedCount = 0;
+    int solvableCount = 0;
+    int solvableGroupCount = 0;
+    int maxDistance = 0;
+    int farthestCount = 0;           // positions at maxDistance
+
+    int groupCount() const { return static_cast<int>(groupSize.size()); }
+};
+
+// Optimal solutions in slides: one step is one piece slid any distance
+// along its row or its column through free cells. The search does not tell
+// same-shaped pieces apart: every legal position has one index in
+// 0..positionCount()-1, and its pieces of one shape are interchangeable.
+// Moves are generated from bit masks derived from the shape table when
+// the solver is built.
+class SlideSolver {
+public:
+    static constexpr uint8_t kUnsolvable = 0xFF;
+
+    SlideSolver();
+    ~SlideSolver();
+    SlideSolver(const SlideSolver&) = delete;
+    SlideSolver& operator=(const SlideSolver&) = delete;
+
+    int positionCount() const;
+
+    // The index of a legal position, or -1 when findPositionFault finds a fault.
+    int indexOf(const Positions& positions) const;
+
+    // The functions taking an index need one from 0 to positionCount() - 1.
+
+    // The position of an index; the pieces of one shape take their cells in
+    // reading order (the lowest index the top-most, left-most cell).
+    Positions positionsAt(int index) const;
+
+    // The left-right mirror image.
+    int mirrorOf(int index) const;
+
+    bool isSolvedAt(int index) const;
+
+    // The positions one slide away, each once.
+    std::vector<int> neighboursOf(int index) const;
+
+    // One shortest solution, naming the real pieces of `start`.
+    Solution solve(const Positions& start) const;
+
+    // Steps to the nearest solved position, by index; kUnsolvable where
+    // there is none.
+    std::vector<uint8_t> distanceTable() const;
+
+    SpaceAnalysis analyse() const;
+
+private:
+    struct Tables;
+    std::unique_ptr<const Tables> tables_;
+};
+
+// One solver for the whole program; built on first use.
+const SlideSolver& slideSolver();
+
+}  // namespace quill
