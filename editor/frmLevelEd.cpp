@@ -1,0 +1,412 @@
+#include "editor/frmLevelEd.h"
+
+#include "model/programfolder.h"
+#include "model/rounding.h"
+#include "ui/uistyle.h"
+#include "ui/userdialogs.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace quill {
+namespace {
+
+// The swatch colours are the editor's own: the game draws pictures instead.
+constexpr std::array<QRgb, kPieceCount> kSwatchColours = {
+    qRgb(255, 0, 255), qRgb(128, 0, 0), qRgb(255, 255, 0), qRgb(255, 255, 255), qRgb(0, 0, 255),
+    qRgb(0, 0, 0),     qRgb(255, 0, 0), qRgb(0, 255, 0),   qRgb(0, 255, 255),   qRgb(0, 128, 0),
+};
+constexpr QRgb kBlankColour = qRgb(192, 192, 192);
+constexpr QRgb kFaceColour = qRgb(192, 192, 192);
+
+const char kTitle[] = "Quillmere Level Editor";
+const char kErrorTitle[] = "Quillmere Level Editor - Error";
+const char kSavingErrorTitle[] = "Quillmere Level Editor - Saving Error";
+
+void placeInTwips(QWidget* control, int left, int top, int width, int height)
+{
+    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                         twipsToPixels(height));
+}
+
+void setBackground(QWidget* control, const QColor& colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, colour);
+    control->setPalette(palette);
+}
+
+// The three lines of a failed file operation: what failed, the path and
+// the system's number and text.
+QString fileErrorText(const char* action, const FileStatus& status)
+{
+    // One arg() call, so that a '%' in the path or the text stays as it is.
+    return QStringLiteral("An error has occurred while attempting %1 data file\n%2\n%3 %4")
+        .arg(QLatin1String(action), displayPath(status.path),
+             QString::number(status.errorNumber), status.errorText);
+}
+
+}  // namespace
+
+void ClickLabel::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+std::unique_ptr<frmLevelEd> frmLevelEd::load(const QString& folder)
+{
+    std::unique_ptr<frmLevelEd> form(new frmLevelEd(folder));
+    if (!form->Form_Load())
+        return nullptr;
+    return form;
+}
+
+frmLevelEd::frmLevelEd(const QString& folder)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint),
+      folder_(folder)
+{
+    BuildControls();
+}
+
+frmLevelEd::~frmLevelEd() = default;
+
+void frmLevelEd::BuildControls()
+{
+    setObjectName(QStringLiteral("frmLevelEd"));
+    setWindowTitle(QString::fromLatin1(kTitle));
+    setFixedSize(twipsToPixels(6690), twipsToPixels(6090));
+    setFont(msSansSerif(8));
+
+    QPalette face = palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+        face.setColor(role, QColor(kFaceColour));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+        face.setColor(role, Qt::black);
+    setPalette(face);
+    setAutoFillBackground(true);
+
+    auto colourLabel = [this](const QString& name, const QColor& colour) {
+        auto* label = new ClickLabel(this);
+        label->setObjectName(name);
+        label->setAutoFillBackground(true);
+        // A sunken edge keeps blank cells and the blank swatch visible on
+        // the window's own grey.
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+        setBackground(label, colour);
+        return label;
+    };
+
+    for (int k = 0; k < kCellCount; ++k) {
+        lblGrid[k] = colourLabel(QStringLiteral("lblGrid(%1)").arg(k), QColor(kBlankColour));
+        placeInTwips(lblGrid[k], 120 + 720 * (k % kColumns), 120 + 720 * (k / kColumns), 705, 705);
+        connect(lblGrid[k], &ClickLabel::clicked, this,
+                [this, k] { lblGrid_Click(static_cast<int16_t>(k)); });
+    }
+
+    selection_ = new QButtonGroup(this);
+    selection_->setExclusive(true);
+    for (int i = 0; i < kPieceCount; ++i) {
+        lblColor[i] = colourLabel(QStringLiteral("lblColor(%1)").arg(i), QColor(kSwatchColours[i]));
+        placeInTwips(lblColor[i], 3240, 120 + 480 * i, 1095, 315);
+        connect(lblColor[i], &ClickLabel::clicked, this,
+                [this, i] { lblColor_Click(static_cast<int16_t>(i)); });
+
+        optPieces[i] = new QRadioButton(QString::fromLatin1(shapeOf(i).editorName), this);
+        optPieces[i]->setObjectName(QStringLiteral("optPieces(%1)").arg(i));
+        placeInTwips(optPieces[i], 4440, 120 + 480 * i, 1935, 315);
+        selection_->addButton(optPieces[i], i);
+        connect(optPieces[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                optPieces_Click(static_cast<int16_t>(i));
+        });
+    }
+
+    lblBlank = colourLabel(QStringLiteral("lblBlank"), QColor(kBlankColour));
+    placeInTwips(lblBlank, 3240, 4920, 1095, 315);
+    connect(lblBlank, &ClickLabel::clicked, this, &frmLevelEd::lblBlank_Click);
+
+    optBlank = new QRadioButton(QStringLiteral("Blank"), this);
+    optBlank->setObjectName(QStringLiteral("optBlank"));
+    placeInTwips(optBlank, 4440, 4920, 1935, 315);
+    selection_->addButton(optBlank, kPieceCount);
+    connect(optBlank, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            optBlank_Click();
+    });
+
+    lblLevelNum = new QLabel(this);
+    lblLevelNum->setObjectName(QStringLiteral("lblLevelNum"));
+    lblLevelNum->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeInTwips(lblLevelNum, 120, 3960, 2895, 375);
+
+    txtLevelName = new QLineEdit(this);
+    txtLevelName->setObjectName(QStringLiteral("txtLevelName"));
+    txtLevelName->setFont(msSansSerif(12));
+    txtLevelName->setMaxLength(kNameLength);
+    QPalette text = txtLevelName->palette();
+    text.setColor(QPalette::Base, Qt::white);
+    text.setColor(QPalette::Text, Qt::black);
+    txtLevelName->setPalette(text);
+    placeInTwips(txtLevelName, 120, 4560, 2895, 615);
+
+    auto button = [this](const char* name, const QString& caption, int left) {
+        auto* command = new QPushButton(caption, this);
+        command->setObjectName(QLatin1String(name));
+        command->setAutoDefault(false);
+        placeInTwips(command, left, 5400, 1000, 495);
+        return command;
+    };
+    cmdPrev = button("cmdPrev", QStringLiteral("Prev"), 265);
+    cmdNext = button("cmdNext", QStringLiteral("Next"), 1555);
+    cmdClear = button("cmdClear", QStringLiteral("Clear"), 2845);
+    cmdSave = button("cmdSave", QStringLiteral("Save"), 4135);
+    cmdExit = button("cmdExit", QStringLiteral("Exit"), 5425);
+    connect(cmdPrev, &QPushButton::clicked, this, &frmLevelEd::cmdPrev_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &frmLevelEd::cmdNext_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmLevelEd::cmdClear_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmLevelEd::cmdSave_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmLevelEd::cmdExit_Click);
+
+    QList<QWidget*> tabOrder(optPieces.begin(), optPieces.end());
+    tabOrder << optBlank << txtLevelName << cmdPrev << cmdNext << cmdSave << cmdExit << cmdClear;
+    for (qsizetype k = 1; k < tabOrder.size(); ++k)
+        setTabOrder(tabOrder[k - 1], tabOrder[k]);
+}
+
+bool frmLevelEd::Form_Load()
+{
+    curLevel = 0;
+    levelPath_ = resolvePath(folder_, QString::fromLatin1(kEditorLevelFileName));
+    const FileStatus status = readLevelFile(levelPath_, levels);
+    if (!status.ok()) {
+        userDialogs().message(nullptr, QString::fromLatin1(kErrorTitle),
+                              fileErrorText("loading", status), UserDialogs::Icon::Critical,
+                              UserDialogs::Buttons::Ok);
+        return false;
+    }
+    ShowLevel();
+    ShowLevelNumber();
+    // The first control of the tab order starts focused and chosen.
+    optPieces[0]->setChecked(true);
+    optPieces[0]->setFocus();
+    return true;
+}
+
+void frmLevelEd::cmdNext_Click()
+{
+    StoreLevel();
+    curLevel = static_cast<int16_t>(curLevel + 1);
+    if (curLevel > kLevelCount - 1)
+        curLevel = 0;
+    ShowLevel();
+    ShowLevelNumber();
+}
+
+void frmLevelEd::cmdPrev_Click()
+{
+    StoreLevel();
+    curLevel = static_cast<int16_t>(curLevel - 1);
+    if (curLevel < 0)
+        curLevel = kLevelCount - 1;
+    ShowLevel();
+    ShowLevelNumber();
+}
+
+void frmLevelEd::cmdSave_Click()
+{
+    StoreLevel();
+    const FileStatus status = writeLevelFile(levelPath_, levels);
+    // Every edit is still in memory, so the user can mend the cause and save again.
+    if (!status.ok()) {
+        userDialogs().message(this, QString::fromLatin1(kSavingErrorTitle),
+                              fileErrorText("saving", status), UserDialogs::Icon::Critical,
+                              UserDialogs::Buttons::Ok);
+    }
+}
+
+void frmLevelEd::cmdClear_Click()
+{
+    ClearBoard();
+}
+
+void frmLevelEd::cmdExit_Click()
+{
+    close();
+}
+
+void frmLevelEd::optPieces_Click(int16_t index)
+{
+    selPiece = index;
+}
+
+void frmLevelEd::optBlank_Click()
+{
+    selPiece = -1;
+}
+
+void frmLevelEd::lblColor_Click(int16_t index)
+{
+    optPieces[index]->setChecked(true);
+    optPieces[index]->setFocus();
+    optPieces_Click(index);
+}
+
+void frmLevelEd::lblBlank_Click()
+{
+    optBlank->setChecked(true);
+    optBlank->setFocus();
+    optBlank_Click();
+}
+
+void frmLevelEd::lblGrid_Click(int16_t index)
+{
+    const auto row = static_cast<int16_t>(index / kColumns);
+    const auto col = static_cast<int16_t>(index % kColumns);
+    if (selPiece == -1) {
+        const int16_t piece = board.grid[row][col];
+        if (piece != Board::kEmpty)
+            RemovePiece(piece);
+        return;
+    }
+    if (!topLeftAllowed(selPiece, col, row) || !PieceFits(selPiece, col, row))
+        return;
+    RemovePiece(selPiece);
+    MarkPiece(selPiece, col, row);
+    PaintPiece(selPiece, index);
+}
+
+void frmLevelEd::ShowLevel()
+{
+    ClearBoard();
+    const LevelRecord& record = levels[curLevel];
+    // A text box ends its text at the first NUL, as in a never-named record.
+    QString name = record.name;
+    const qsizetype nul = name.indexOf(QChar(0));
+    if (nul >= 0)
+        name.truncate(nul);
+    txtLevelName->setText(name);
+    txtLevelName->setCursorPosition(0);
+    for (int16_t i = 0; i < kPieceCount; ++i) {
+        const int16_t value = record.positions[i];
+        // A piece that does not fit on the board stays off it, so the level
+        // still shows and can be mended.
+        if (!positionAllowed(i, value))
+            continue;
+        const int16_t col = columnOf(value);
+        const int16_t row = rowOf(value);
+        PaintPiece(i, static_cast<int16_t>(row * kColumns + col));
+        MarkPiece(i, col, row);
+    }
+}
+
+void frmLevelEd::StoreLevel()
+{
+    LevelRecord& record = levels[curLevel];
+    record.name = fitLevelName(txtLevelName->text());
+    for (int i = 0; i < kPieceCount; ++i) {
+        const Piece& piece = board.pieces[i];
+        record.positions[i] = positionValue(std::max<int16_t>(piece.col, 0),
+                                            std::max<int16_t>(piece.row, 0));
+    }
+}
+
+void frmLevelEd::ShowLevelNumber()
+{
+    lblLevelNum->setText(QStringLiteral("Level: %1").arg(curLevel + 1));
+}
+
+void frmLevelEd::ClearBoard()
+{
+    board.ClearGrid();
+    for (Piece& piece : board.pieces) {
+        piece.col = -1;
+        piece.row = -1;
+    }
+    for (int k = 0; k < kCellCount; ++k)
+        paintLabel(k, blankColour());
+}
+
+void frmLevelEd::MarkPiece(int16_t piece, int16_t col, int16_t row)
+{
+    board.MarkPiece(piece, col, row);
+}
+
+void frmLevelEd::PaintPiece(int16_t piece, int16_t cell)
+{
+    if (piece == -1) {
+        paintLabel(cell, blankColour());
+        return;
+    }
+    if (piece < 0 || piece >= kPieceCount || cell < 0 || cell >= kCellCount)
+        return;
+    paintShape(piece, cell % kColumns, cell / kColumns,
+               lblColor[piece]->palette().color(QPalette::Window));
+}
+
+void frmLevelEd::RemovePiece(int16_t piece)
+{
+    Piece& record = board.pieces[piece];
+    if (record.col < 0 || record.row < 0)
+        return;
+    board.UnmarkPiece(piece, record.col, record.row);
+    paintShape(piece, record.col, record.row, blankColour());
+    record.col = -1;
+    record.row = -1;
+}
+
+bool frmLevelEd::PieceFits(int16_t piece, int16_t col, int16_t row) const
+{
+    if (piece < 0 || piece >= kPieceCount)
+        return false;
+    bool fits = true;
+    forEachCell(piece, col, row, [&](int c, int r) {
+        if (!CellFree(piece, static_cast<int16_t>(c), static_cast<int16_t>(r)))
+            fits = false;
+    });
+    return fits;
+}
+
+bool frmLevelEd::CellFree(int16_t piece, int16_t col, int16_t row) const
+{
+    return board.CellFree(piece, col, row);
+}
+
+void frmLevelEd::paintShape(int16_t piece, int col, int row, const QColor& colour)
+{
+    forEachCell(piece, col, row, [&](int c, int r) {
+        if (Board::onBoard(c, r))
+            paintLabel(r * kColumns + c, colour);
+    });
+}
+
+void frmLevelEd::paintLabel(int cell, const QColor& colour)
+{
+    if (cell >= 0 && cell < kCellCount)
+        setBackground(lblGrid[cell], colour);
+}
+
+QColor frmLevelEd::blankColour() const
+{
+    return lblBlank->palette().color(QPalette::Window);
+}
+
+}  // namespace quill

@@ -1,0 +1,297 @@
+#include "tests/editor/editorsession.h"
+
+#include "model/rounding.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace quill;
+using namespace quill::test;
+
+// The window as it opens: layout, captions, colours, focus and tab order,
+// and how a stored level is shown.
+class TestEditorWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowHasItsCaptionAndFixedClientSize();
+    void controlsStandWhereTheTwipsPutThem_data();
+    void controlsStandWhereTheTwipsPutThem();
+    void optionCaptionsAreThePieceNames();
+    void swatchesHoldThePieceColours();
+    void opensOnLevelOneWithTheFirstPieceChosenAndFocused();
+    void tabVisitsTheControlsInTheirOrder();
+    void shiftTabComesBackToTheChosenOption();
+    void nameBoxTakesAtMostTenCharacters();
+    void levelIsShownCellByCellInThePieceColours();
+    void overlappingStoredPiecesShowTheHigherIndex();
+    void nameIsShownWithItsTrailingSpaces();
+    void storedPieceThatDoesNotFitIsShownOffTheBoard_data();
+    void storedPieceThatDoesNotFitIsShownOffTheBoard();
+    void shortFileGivesClearedLevels();
+};
+
+void TestEditorWindow::windowHasItsCaptionAndFixedClientSize()
+{
+    EditorSession session;
+    QVERIFY(session.opened());
+    frmLevelEd& ed = session.ed();
+    QCOMPARE(ed.windowTitle(), QStringLiteral("Quillmere Level Editor"));
+    QCOMPARE(ed.size(), QSize(446, 406));
+    // 265 twips from the left, 1000 wide: 17.67 and 66.67 pixels.
+    QCOMPARE(ed.cmdPrev->geometry(), QRect(18, 360, 67, 33));
+    QCOMPARE(ed.lblGrid[5]->geometry(), QRect(56, 56, 47, 47));
+    QCOMPARE(ed.minimumSize(), QSize(446, 406));
+    QCOMPARE(ed.maximumSize(), QSize(446, 406));
+    QVERIFY(!(ed.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(colourOf(&ed), QColor(192, 192, 192));
+    QCOMPARE(ed.cmdSave->palette().color(QPalette::Button), QColor(192, 192, 192));
+    QCOMPARE(ed.txtLevelName->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(ed.txtLevelName->palette().color(QPalette::Text), QColor(Qt::black));
+    QVERIFY(session.dialogs.messages.isEmpty());
+}
+
+void TestEditorWindow::controlsStandWhereTheTwipsPutThem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    auto row = [](const QString& name, int left, int top, int width, int height) {
+        QTest::newRow(qPrintable(name)) << name << QRect(left, top, width, height);
+    };
+    for (int k : {0, 3, 6, 16, 19})
+        row(QStringLiteral("lblGrid(%1)").arg(k), 120 + 720 * (k % 4), 120 + 720 * (k / 4), 705, 705);
+    for (int i : {0, 5, 9}) {
+        row(QStringLiteral("lblColor(%1)").arg(i), 3240, 120 + 480 * i, 1095, 315);
+        row(QStringLiteral("optPieces(%1)").arg(i), 4440, 120 + 480 * i, 1935, 315);
+    }
+    row("lblBlank", 3240, 4920, 1095, 315);
+    row("optBlank", 4440, 4920, 1935, 315);
+    row("lblLevelNum", 120, 3960, 2895, 375);
+    row("txtLevelName", 120, 4560, 2895, 615);
+    row("cmdPrev", 265, 5400, 1000, 495);
+    row("cmdNext", 1555, 5400, 1000, 495);
+    row("cmdClear", 2845, 5400, 1000, 495);
+    row("cmdSave", 4135, 5400, 1000, 495);
+    row("cmdExit", 5425, 5400, 1000, 495);
+}
+
+void TestEditorWindow::controlsStandWhereTheTwipsPutThem()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    EditorSession session;
+    QVERIFY(session.opened());
+    const QWidget* control = session.ed().findChild<QWidget*>(name);
+    QVERIFY2(control, qPrintable(name));
+    QCOMPARE(control->geometry(),
+             QRect(twipsToPixels(twips.x()), twipsToPixels(twips.y()),
+                   twipsToPixels(twips.width()), twipsToPixels(twips.height())));
+    QVERIFY(session.ed().rect().contains(control->geometry()));
+}
+
+void TestEditorWindow::optionCaptionsAreThePieceNames()
+{
+    EditorSession session;
+    QVERIFY(session.opened());
+    const QStringList names = {"Ordrane",   "Belvik",    "Tessamor",  "Kirrow",    "Dunmale",
+                               "Pellick",   "Soldier A", "Soldier B", "Soldier C", "Soldier D"};
+    for (int i = 0; i < kPieceCount; ++i)
+        QCOMPARE(session.ed().optPieces[i]->text(), names[i]);
+    QCOMPARE(session.ed().optBlank->text(), QStringLiteral("Blank"));
+    QCOMPARE(session.ed().cmdPrev->text(), QStringLiteral("Prev"));
+    QCOMPARE(session.ed().cmdNext->text(), QStringLiteral("Next"));
+    QCOMPARE(session.ed().cmdClear->text(), QStringLiteral("Clear"));
+    QCOMPARE(session.ed().cmdSave->text(), QStringLiteral("Save"));
+    QCOMPARE(session.ed().cmdExit->text(), QStringLiteral("Exit"));
+}
+
+void TestEditorWindow::swatchesHoldThePieceColours()
+{
+    EditorSession session;
+    QVERIFY(session.opened());
+    const QList<QColor> colours = {{255, 0, 255}, {128, 0, 0},   {255, 255, 0}, {255, 255, 255},
+                                   {0, 0, 255},   {0, 0, 0},     {255, 0, 0},   {0, 255, 0},
+                                   {0, 255, 255}, {0, 128, 0}};
+    for (int i = 0; i < kPieceCount; ++i)
+        QCOMPARE(pieceColour(session.ed(), i), colours[i]);
+    QCOMPARE(blankColour(session.ed()), QColor(192, 192, 192));
+}
+
+void TestEditorWindow::opensOnLevelOneWithTheFirstPieceChosenAndFocused()
+{
+    LevelTable levels = sampleLevels();
+    levels[0].name = fitLevelName("Easy");
+    EditorSession session(levels);
+    QVERIFY(session.opened());
+    frmLevelEd& ed = session.ed();
+    QCOMPARE(ed.curLevel, 0);
+    QCOMPARE(ed.lblLevelNum->text(), QStringLiteral("Level: 1"));
+    QCOMPARE(ed.txtLevelName->text(), QStringLiteral("Easy      "));
+    QCOMPARE(ed.selPiece, 0);
+    QVERIFY(ed.optPieces[0]->isChecked());
+    QTRY_COMPARE(QApplication::focusWidget(), ed.optPieces[0]);
+    QCOMPARE(ed.levels, levels);
+}
+
+void TestEditorWindow::tabVisitsTheControlsInTheirOrder()
+{
+    EditorSession session;
+    QVERIFY(session.opened());
+    frmLevelEd& ed = session.ed();
+
+    // The declared order, as the focus chain holds it.
+    QList<QWidget*> expected(ed.optPieces.begin(), ed.optPieces.end());
+    expected << ed.optBlank << ed.txtLevelName << ed.cmdPrev << ed.cmdNext << ed.cmdSave
+             << ed.cmdExit << ed.cmdClear;
+    QList<QWidget*> chain;
+    QWidget* w = ed.optPieces[0];
+    do {
+        if (expected.contains(w))
+            chain << w;
+        w = w->nextInFocusChain();
+    } while (w != ed.optPieces[0]);
+    QCOMPARE(chain, expected);
+
+    // The option buttons are one stop: Tab leaves the group for the name box.
+    QTRY_COMPARE(QApplication::focusWidget(), ed.optPieces[0]);
+    const QList<QWidget*> stops = {ed.txtLevelName, ed.cmdPrev, ed.cmdNext, ed.cmdSave,
+                                   ed.cmdExit,      ed.cmdClear, ed.optPieces[0]};
+    for (QWidget* stop : stops) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), stop);
+    }
+}
+
+void TestEditorWindow::shiftTabComesBackToTheChosenOption()
+{
+    EditorSession session;
+    QVERIFY(session.opened());
+    frmLevelEd& ed = session.ed();
+    click(ed.lblColor[6]);
+    click(ed.txtLevelName);
+    QCOMPARE(QApplication::focusWidget(), ed.txtLevelName);
+    QTest::keyClick(ed.txtLevelName, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), ed.optPieces[6]);
+    QCOMPARE(ed.selPiece, 6);
+}
+
+void TestEditorWindow::nameBoxTakesAtMostTenCharacters()
+{
+    EditorSession session;
+    QVERIFY(session.opened());
+    QLineEdit* box = session.ed().txtLevelName;
+    QCOMPARE(box->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(box->font().pointSizeF(), 12.0);
+    typeName(session.ed(), "Abcdefghijk");
+    QCOMPARE(box->text(), QStringLiteral("Abcdefghij"));
+}
+
+void TestEditorWindow::levelIsShownCellByCellInThePieceColours()
+{
+    EditorSession session;
+    QVERIFY(session.opened());
+    const frmLevelEd& ed = session.ed();
+    QCOMPARE(ed.board.grid, classicGrid());
+    QCOMPARE(colourMismatch(ed), QString());
+    QCOMPARE(cellColour(ed, 1, 4), QColor(192, 192, 192));
+    QCOMPARE(cellColour(ed, 0, 0), QColor(255, 255, 0));
+    const Positions stored = classicStart();
+    for (int i = 0; i < kPieceCount; ++i) {
+        QCOMPARE(ed.board.pieces[i].col, columnOf(stored[i]));
+        QCOMPARE(ed.board.pieces[i].row, rowOf(stored[i]));
+    }
+}
+
+void TestEditorWindow::overlappingStoredPiecesShowTheHigherIndex()
+{
+    LevelTable levels = sampleLevels();
+    // Piece 0 in the top-left corner, a soldier on its lower-right cell and
+    // the wide piece across its top row.
+    levels[0].positions = {0, 0, 20, 3, 22, 23, 11, 32, 40, 43};
+    EditorSession session(levels);
+    QVERIFY(session.opened());
+    const frmLevelEd& ed = session.ed();
+    QCOMPARE(cellAt(ed, 0, 0), 1);
+    QCOMPARE(cellAt(ed, 1, 0), 1);
+    QCOMPARE(cellAt(ed, 0, 1), 0);
+    QCOMPARE(cellAt(ed, 1, 1), 6);
+    QCOMPARE(cellColour(ed, 0, 0), pieceColour(ed, 1));
+    QCOMPARE(cellColour(ed, 0, 1), pieceColour(ed, 0));
+    QCOMPARE(cellColour(ed, 1, 1), pieceColour(ed, 6));
+}
+
+void TestEditorWindow::nameIsShownWithItsTrailingSpaces()
+{
+    LevelTable levels = sampleLevels();
+    levels[0].name = QStringLiteral("  Two  Sp ");
+    levels[1].name = QString(kNameLength, QChar(0));  // never named
+    EditorSession session(levels);
+    QVERIFY(session.opened());
+    QCOMPARE(session.ed().txtLevelName->text(), QStringLiteral("  Two  Sp "));
+    click(session.ed().cmdNext);
+    QCOMPARE(session.ed().txtLevelName->text(), QString());
+}
+
+void TestEditorWindow::storedPieceThatDoesNotFitIsShownOffTheBoard_data()
+{
+    QTest::addColumn<int>("piece");
+    QTest::addColumn<int>("value");
+    QTest::newRow("square in column 3") << 0 << 13;
+    QTest::newRow("square in row 4") << 0 << 41;
+    QTest::newRow("wide in column 3") << 1 << 23;
+    QTest::newRow("tall in row 4") << 3 << 43;
+    QTest::newRow("single in column 4") << 8 << 44;
+    QTest::newRow("single in row 5") << 9 << 53;
+    QTest::newRow("far below the board") << 6 << 32767;
+    QTest::newRow("negative") << 7 << -1;
+    QTest::newRow("negative row") << 2 << -20;
+    QTest::newRow("most negative") << 5 << -32768;
+}
+
+void TestEditorWindow::storedPieceThatDoesNotFitIsShownOffTheBoard()
+{
+    QFETCH(int, piece);
+    QFETCH(int, value);
+    LevelTable levels = sampleLevels();
+    levels[0].positions[piece] = static_cast<int16_t>(value);
+    EditorSession session(levels);
+    QVERIFY(session.opened());
+    frmLevelEd& ed = session.ed();
+
+    QCOMPARE(ed.board.pieces[piece].col, -1);
+    QCOMPARE(ed.board.pieces[piece].row, -1);
+    QCOMPARE(ed.board.grid, classicGridWithout(piece));
+    for (const auto* label : ed.lblGrid)
+        QVERIFY(colourOf(label) != pieceColour(ed, piece));
+    QVERIFY(session.dialogs.messages.isEmpty());
+
+    // The level can be mended: the piece goes back to its classic place.
+    const int16_t home = classicStart()[piece];
+    click(ed.lblColor[piece]);
+    clickCell(ed, columnOf(home), rowOf(home));
+    QCOMPARE(ed.board.grid, classicGrid());
+    click(ed.cmdSave);
+    QCOMPARE(decodeLevelTable(session.fileBytes())[0].positions, classicStart());
+}
+
+void TestEditorWindow::shortFileGivesClearedLevels()
+{
+    // Ten records; the other sixty read as never named, every piece at 0.
+    const QByteArray ten = encodeLevelTable(sampleLevels()).left(10 * kLevelRecordSize);
+    EditorSession session(ten);
+    QVERIFY(session.opened());
+    frmLevelEd& ed = session.ed();
+    click(ed.cmdPrev);
+    QCOMPARE(ed.lblLevelNum->text(), QStringLiteral("Level: 70"));
+    QCOMPARE(ed.txtLevelName->text(), QString());
+    QCOMPARE(cellAt(ed, 0, 0), 9);
+    QCOMPARE(cellAt(ed, 1, 1), 0);
+    QCOMPARE(session.dialogs.messages.size(), 0);
+}
+
+QTEST_MAIN(TestEditorWindow)
+#include "test_editor_window.moc"
