@@ -6,6 +6,7 @@
 #include "tools/collection.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
@@ -43,6 +44,7 @@ private slots:
     void namesAreShortDistinctAndPlain();
     void generatorIsDeterministic();
     void shippedFileIsTheGeneratorOutput();
+    void helpPageListsEveryLevelWithItsFewestSteps();
 };
 
 void TestCollection::everyLevelIsValidSolvableAndUnsolved()
@@ -136,6 +138,26 @@ void TestCollection::shippedFileIsTheGeneratorOutput()
     // And the copy beside the executables.
     const QByteArray installed = test::readAllBytes(QDir(test::builtProgramFolder()).filePath(QStringLiteral("QLM.ZHN")));
     QCOMPARE(installed, shipped);
+}
+
+void TestCollection::helpPageListsEveryLevelWithItsFewestSteps()
+{
+    const QString page = QString::fromUtf8(
+        test::readAllBytes(QDir(test::builtProgramFolder()).filePath(QStringLiteral("qlm.html"))));
+    const qsizetype start = page.indexOf(QStringLiteral("<table id=\"level-table\">"));
+    QVERIFY(start >= 0);
+    const QString table = page.mid(start, page.indexOf(QStringLiteral("</table>"), start) - start);
+    static const QRegularExpression row(QStringLiteral(
+        "<tr><td class=\"num\">(\\d+)</td><td>([^<]*)</td><td class=\"num\">(\\d+)</td></tr>"));
+    int count = 0;
+    for (auto it = row.globalMatch(table); it.hasNext(); ++count) {
+        const QRegularExpressionMatch m = it.next();
+        QCOMPARE(m.captured(1).toInt(), count + 1);
+        const LevelRecord& level = generated()[count];
+        QCOMPARE(m.captured(2), level.name.trimmed());
+        QCOMPARE(m.captured(3).toInt(), stepsOf(level.positions));
+    }
+    QCOMPARE(count, kLevelCount);
 }
 
 QTEST_GUILESS_MAIN(TestCollection)
