@@ -41,6 +41,21 @@ inline constexpr QRect kAltSingleRect(140, 140, 60, 60);
 
 inline constexpr QSize kMinSkinSize(370, 380);
 
+// The board drawn in a skin: 20-pixel frame strips around 4 x 5 cells of
+// 60 pixels, the pieces standing on those cells.
+inline constexpr int kSkinCellSize = 60;
+inline constexpr QRect kSkinBoardInside(20, 20, 240, 300);
+
+// The rectangle that a target (and, for pieces, a piece index) is cut from.
+constexpr QRect skinRect(SkinTarget target, int piece = -1)
+{
+    for (const SkinCut& cut : kSkinLayout) {
+        if (cut.target == target && cut.piece == piece)
+            return cut.rect;
+    }
+    return {};
+}
+
 inline constexpr char kSkinsFolderName[] = "skins";
 inline constexpr char kSkinPattern[] = "*.bmp;*.dib;*.gif;*.jpg;*.jpeg;*.wmf;*.emf";
 
