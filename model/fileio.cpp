@@ -172,7 +172,9 @@ FileStatus FileStatus::fromErrno(int errnum, const QString& path)
 FileStatus readFileStart(const QString& path, qint64 maxBytes, QByteArray& bytes, ReadLock lock)
 {
     bytes.clear();
-    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking open: a FIFO or device named like one of our files must
+    // not hang the program before it is refused below.
+    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return FileStatus::fromErrno(errno, path);
     Descriptor file(fd);
@@ -183,6 +185,9 @@ FileStatus readFileStart(const QString& path, qint64 maxBytes, QByteArray& bytes
         return FileStatus::fromErrno(EISDIR, path);
     if (!S_ISREG(st.st_mode))
         return FileStatus::fromErrno(EINVAL, path);
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return FileStatus::fromErrno(errno, path);
     if (lock == ReadLock::BlockWriters) {
         while (::flock(fd, LOCK_SH) != 0) {
             if (errno != EINTR)

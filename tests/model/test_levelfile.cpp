@@ -5,6 +5,7 @@
 #include "tests/support/fixtures.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,6 +29,7 @@ private slots:
     void bytesBeyondTheTableAreIgnored();
     void missingFileReportsTheSystemError();
     void folderInPlaceOfTheFileIsAnError();
+    void fifoInPlaceOfTheFileIsRefusedAtOnce();
     void writeCreatesMissingFileOf2100Bytes();
     void writeKeepsTheTailOfALongerFile();
     void failedWriteLeavesTheOldFileIntact();
@@ -169,6 +171,20 @@ void TestLevelFile::folderInPlaceOfTheFileIsAnError()
     QVERIFY(!status.ok());
     QCOMPARE(status.errorNumber, EISDIR);
     QVERIFY(!writeLevelFile(dir.filePath("QLM.ZHN"), levels).ok());
+}
+
+void TestLevelFile::fifoInPlaceOfTheFileIsRefusedAtOnce()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("QLM.ZHN");
+    QCOMPARE(::mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+    LevelTable levels;
+    QElapsedTimer timer;
+    timer.start();
+    const FileStatus status = readLevelFile(path, levels, ReadLock::BlockWriters);
+    QVERIFY(!status.ok());
+    QCOMPARE(status.errorNumber, EINVAL);
+    QVERIFY(timer.elapsed() < 2000);
 }
 
 void TestLevelFile::writeCreatesMissingFileOf2100Bytes()
