@@ -11,7 +11,7 @@ namespace quill::test {
 void StartedGame::newGame(int index)
 {
     bool seen = false;
-    whenModal<frmLevel>(
+    const auto watch = whenModal<frmLevel>(
         [index](frmLevel* chooser) {
             chooser->lisLevel->setCurrentRow(index);
             QTest::mouseClick(chooser->cmdSetLevel, Qt::LeftButton);

@@ -50,7 +50,7 @@ QImage colouredSkin(int seed)
 void chooseSkin(frmMain& window, const QString& name, QStringList* listed = nullptr)
 {
     bool seen = false;
-    whenModal<frmFile>(
+    const auto watch = whenModal<frmFile>(
         [&](frmFile* chooser) {
             if (listed) {
                 for (int i = 0; i < chooser->filList->count(); ++i)
@@ -142,7 +142,7 @@ void TestBoardDisplay::setSkinChooserIsPrepared()
     writeAllBytes(game.folder.file("skins/Shiny.JPEG"), "x");
     writeAllBytes(game.folder.file("skins/vector.emf"), "x");
     bool seen = false;
-    whenModal<frmFile>(
+    const auto watch = whenModal<frmFile>(
         [&](frmFile* chooser) {
             QCOMPARE(chooser->windowTitle(), QStringLiteral("Load Skin"));
             QCOMPARE(chooser->cmdSet->text(), QStringLiteral("Set Skin"));
