@@ -2,6 +2,7 @@
 
 #include "game/frmMain.h"
 #include "game/placement.h"
+#include "game/skin/productpictures.h"
 #include "ui/uistyle.h"
 #include "ui/userdialogs.h"
 #include "version.h"
@@ -46,7 +47,7 @@ frmAbout::frmAbout(frmMain* owner)
     imgQuill->setFrameStyle(QFrame::Box | QFrame::Plain);
     imgQuill->setLineWidth(1);
     imgQuill->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgQuill->setPixmap(QPixmap(QStringLiteral(":/quill.png")));
+    imgQuill->setPixmap(quillPicture());
     placeTwips(imgQuill, 45, 45, 810, 840);
 
     lblProd = new QLabel(this);

@@ -4,6 +4,7 @@
 #include "game/frmFile.h"
 #include "game/frmLevel.h"
 #include "game/placement.h"
+#include "game/skin/productpictures.h"
 #include "game/skin/skinlayout.h"
 #include "model/programfolder.h"
 #include "model/rounding.h"
@@ -43,10 +44,7 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmere"));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icon32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icon48.png"), QSize(48, 48));
-    setWindowIcon(icon);
+    setWindowIcon(programIcon());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
