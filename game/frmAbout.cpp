@@ -29,18 +29,9 @@ void setTextColour(QLabel* label, const QColor& colour)
 }  // namespace
 
 frmAbout::frmAbout(frmMain* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      owner_(owner)
+    : PlainDialog(owner, "frmAbout", QStringLiteral("About"), 5580, 1920), owner_(owner)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
-    setModal(true);
-    setAttribute(Qt::WA_DeleteOnClose, false);
-    setClientSizeTwips(this, 5580, 1920);
-
-    cmdOk = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    placeTwips(cmdOk, 4320, 120, 1095, 375);
+    cmdOk = addButton(QStringLiteral("&OK"), "cmdOk", 4320, 120, 1095, 375);
 
     imgQuill = new QLabel(this);
     imgQuill->setObjectName(QStringLiteral("imgQuill"));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "game/plaindialog.h"
+
 #include <cstdint>
 
 class QLabel;
@@ -12,7 +13,7 @@ class frmMain;
 
 // The About box: version, the quill picture, the e-mail and updates links
 // and the hidden key sequence that swaps piece pictures on the main board.
-class frmAbout : public QDialog {
+class frmAbout : public PlainDialog {
     Q_OBJECT
 
 public:

@@ -4,7 +4,7 @@
 #include "model/programfolder.h"
 
 #include <QDir>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -12,31 +12,16 @@
 namespace quill {
 
 frmFile::frmFile(QWidget* owner, QString& absFilename)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      absFilename_(absFilename)
+    : PlainDialog(owner, "frmFile", QStringLiteral("File"), 5190, 3675), absFilename_(absFilename)
 {
-    setObjectName(QStringLiteral("frmFile"));
-    setWindowTitle(QStringLiteral("File"));
-    setModal(true);
-    setClientSizeTwips(this, 5190, 3675);
 
     filList = new QListWidget(this);
     filList->setObjectName(QStringLiteral("filList"));
     filList->setSelectionMode(QAbstractItemView::SingleSelection);
     placeTwips(filList, 8, 0, 5175, 2820);
 
-    cmdSet = new QPushButton(QStringLiteral("Set"), this);
-    cmdSet->setObjectName(QStringLiteral("cmdSet"));
-    placeTwips(cmdSet, 604, 3000, 1695, 495);
-
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    placeTwips(cmdCancel, 2891, 3000, 1695, 495);
-
-    for (QPushButton* button : {cmdSet, cmdCancel}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
+    cmdSet = addButton(QStringLiteral("Set"), "cmdSet", 604, 3000, 1695, 495);
+    cmdCancel = addButton(QStringLiteral("Cancel"), "cmdCancel", 2891, 3000, 1695, 495);
     setTabOrder(filList, cmdCancel);
     setTabOrder(cmdCancel, cmdSet);
 
@@ -118,13 +103,6 @@ void frmFile::cmdCancel_Click()
 {
     answer_.clear();
     reject();
-}
-
-void frmFile::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 void frmFile::changeEvent(QEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "game/plaindialog.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -13,7 +14,7 @@ namespace quill {
 // more patterns separated by ";" and writes the answer into the owner's
 // `absFilename` every time it closes: the full path in mode 1, the bare
 // name otherwise, or the empty text.
-class frmFile : public QDialog {
+class frmFile : public PlainDialog {
     Q_OBJECT
 
 public:
@@ -37,7 +38,6 @@ public:
     static QStringList matchingFiles(const QString& folder, const QString& pattern);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void done(int result) override;

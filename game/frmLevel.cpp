@@ -3,20 +3,14 @@
 #include "game/placement.h"
 #include "ui/uistyle.h"
 
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace quill {
 
 frmLevel::frmLevel(QWidget* owner, int16_t& newLevel)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      newLevel_(newLevel)
+    : PlainDialog(owner, "frmLevel", QStringLiteral("Choose Level"), 4155, 3510), newLevel_(newLevel)
 {
-    setObjectName(QStringLiteral("frmLevel"));
-    setWindowTitle(QStringLiteral("Choose Level"));
-    setModal(true);
-    setClientSizeTwips(this, 4155, 3510);
 
     lisLevel = new QListWidget(this);
     lisLevel->setObjectName(QStringLiteral("lisLevel"));
@@ -24,19 +18,8 @@ frmLevel::frmLevel(QWidget* owner, int16_t& newLevel)
     lisLevel->setFont(msSansSerif(9.75));
     placeTwips(lisLevel, 30, 0, 4095, 2700);
 
-    cmdSetLevel = new QPushButton(QStringLiteral("&Set Level"), this);
-    cmdSetLevel->setObjectName(QStringLiteral("cmdSetLevel"));
-    placeTwips(cmdSetLevel, 210, 2880, 1695, 495);
-
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    placeTwips(cmdCancel, 2280, 2880, 1695, 495);
-
-    // Neither button answers Enter or Esc.
-    for (QPushButton* button : {cmdSetLevel, cmdCancel}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
+    cmdSetLevel = addButton(QStringLiteral("&Set Level"), "cmdSetLevel", 210, 2880, 1695, 495);
+    cmdCancel = addButton(QStringLiteral("Cancel"), "cmdCancel", 2280, 2880, 1695, 495);
     setTabOrder(lisLevel, cmdSetLevel);
     setTabOrder(cmdSetLevel, cmdCancel);
 
@@ -63,13 +46,6 @@ void frmLevel::cmdCancel_Click()
 {
     chosen_ = -1;
     reject();
-}
-
-void frmLevel::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 void frmLevel::done(int result)

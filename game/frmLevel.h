@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "game/plaindialog.h"
+
 #include <cstdint>
 
 class QListWidget;
@@ -10,7 +11,7 @@ namespace quill {
 
 // The level chooser. It writes its answer into `newLevel` of its owner
 // every time it closes: the chosen index, or -1.
-class frmLevel : public QDialog {
+class frmLevel : public PlainDialog {
     Q_OBJECT
 
 public:
@@ -23,7 +24,6 @@ public:
     void Form_Load();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
 private:

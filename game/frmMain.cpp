@@ -287,15 +287,8 @@ void frmMain::StartPosition(const Positions& positions)
 
 void frmMain::NewGame()
 {
-    if (gameChanged) {
-        const Answer answer =
-            userDialogs().message(this, QStringLiteral("Quillmere - New Game"),
-                                  QLatin1String(kSaveQuestion), Icon::Question, Buttons::YesNoCancel);
-        if (answer == Answer::Cancel)
-            return;
-        if (answer == Answer::Yes)
-            mnuSaveGame_Click();
-    }
+    if (!OfferToSave(QStringLiteral("Quillmere - New Game")))
+        return;
     frmLevel chooser(this, newLevel);
     for (int k = 0; k < kLevelCount; ++k) {
         chooser.lisLevel->addItem(QStringLiteral("Level ") + QString::number(k + 1)
@@ -399,15 +392,8 @@ void frmMain::mnuSaveGame_Click()
 
 void frmMain::mnuLoadGame_Click()
 {
-    if (gameChanged) {
-        const Answer answer =
-            userDialogs().message(this, QStringLiteral("Quillmere - Load game"),
-                                  QLatin1String(kSaveQuestion), Icon::Question, Buttons::YesNoCancel);
-        if (answer == Answer::Cancel)
-            return;
-        if (answer == Answer::Yes)
-            mnuSaveGame_Click();
-    }
+    if (!OfferToSave(QStringLiteral("Quillmere - Load game")))
+        return;
     gameChanged = false;
 
     {
@@ -480,18 +466,22 @@ void frmMain::mnuAbout_Click()
     about.exec();
 }
 
-bool frmMain::Form_QueryUnload()
+bool frmMain::OfferToSave(const QString& title)
 {
     if (!gameChanged)
         return true;
-    const Answer answer = userDialogs().message(this, QStringLiteral("Quillmere - Exit"),
-                                                QLatin1String(kSaveQuestion), Icon::Question,
-                                                Buttons::YesNoCancel);
+    const Answer answer = userDialogs().message(this, title, QLatin1String(kSaveQuestion),
+                                                Icon::Question, Buttons::YesNoCancel);
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::Yes)
-        SaveGame();
+        mnuSaveGame_Click();
     return true;
+}
+
+bool frmMain::Form_QueryUnload()
+{
+    return OfferToSave(QStringLiteral("Quillmere - Exit"));
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -100,6 +100,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Asks "Would you like to save the current game?" when the game changed
+    // and saves on Yes; false when the player cancels.
+    bool OfferToSave(const QString& title);
     // Asks the close question; false when the close is refused.
     bool Form_QueryUnload();
     // Shows the skin error and ends the program, whatever the answer to the

@@ -66,20 +66,12 @@ PieceDrag::MoveResult PieceDrag::MouseMove(const Board& board, int leftPx, int t
     target = clamp(board, target);
     result.handled = true;
 
+    // A straight slide through free cells, or back at the start, is
+    // followed; a blocked or diagonal cell only changes the pointer.
     const bool sameCol = target.col == startCol;
     const bool sameRow = target.row == startRow;
-    if (sameCol != sameRow) {
-        if (slideFree(board, target)) {
-            result.pictureMoved = true;
-            result.pictureCell = {static_cast<int16_t>(target.col - grabCol),
-                                  static_cast<int16_t>(target.row - grabRow)};
-            curCol = target.col;
-            curRow = target.row;
-            result.pointer = PointerShape::Move;
-        } else {
-            result.pointer = PointerShape::NoDrop;
-        }
-    } else if (sameCol && sameRow) {
+    const bool followed = (sameCol && sameRow) || (sameCol != sameRow && slideFree(board, target));
+    if (followed) {
         result.pictureMoved = true;
         result.pictureCell = {static_cast<int16_t>(target.col - grabCol),
                               static_cast<int16_t>(target.row - grabRow)};
