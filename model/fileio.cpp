@@ -147,6 +147,11 @@ FileStatus replaceFile(const QString& path, const QByteArray& head, TailPolicy t
     if (::stat(target.toLocal8Bit().constData(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
             return FileStatus::fromErrno(EISDIR, path);
+        // Replacing by rename would get round a file the user made
+        // read-only; such a file is refused as opening it would be, also
+        // for a user who may write anything.
+        if ((st.st_mode & 0222) == 0 || ::access(target.toLocal8Bit().constData(), W_OK) != 0)
+            return FileStatus::fromErrno(EACCES, path);
         mode = st.st_mode & 07777;
         if (tail == TailPolicy::Keep) {
             QByteArray old;

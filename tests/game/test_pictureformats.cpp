@@ -181,6 +181,7 @@ private slots:
     void damagedFilesFail_data();
     void damagedFilesFail();
     void missingFilesAndFoldersFail();
+    void oversizedFileIsRefused();
     void metafilesWithBadSizesOrRecordsAreRefused_data();
     void metafilesWithBadSizesOrRecordsAreRefused();
     void embeddedBitmapsOfAbsurdSizeAreRefused();
@@ -349,6 +350,21 @@ void TestPictureFormats::damagedFilesFail()
         QVERIFY(loadPicture(dir_.filePath(name), &error).isNull());
         QVERIFY(!error.isEmpty());
     }
+}
+
+void TestPictureFormats::oversizedFileIsRefused()
+{
+    // A sparse file one byte over the limit, starting like a real bitmap.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge.bmp"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write("BM", 2) == 2);
+    QVERIFY(file.resize(kMaxPictureFileBytes + 1));
+    file.close();
+    QString error;
+    QVERIFY(loadPicture(path, &error).isNull());
+    QCOMPARE(error, QStringLiteral("The file is too large for a picture."));
 }
 
 void TestPictureFormats::missingFilesAndFoldersFail()

@@ -34,6 +34,7 @@ private slots:
     void writeKeepsTheTailOfALongerFile();
     void failedWriteLeavesTheOldFileIntact();
     void writeKeepsFilePermissions();
+    void readOnlyFileIsNotReplaced();
     void writeThroughSymlinkKeepsTheLink();
     void namesResolveWithoutRegardToCase_data();
     void namesResolveWithoutRegardToCase();
@@ -241,6 +242,21 @@ void TestLevelFile::writeKeepsFilePermissions()
     struct stat st {};
     QCOMPARE(::stat(path.toLocal8Bit().constData(), &st), 0);
     QCOMPARE(st.st_mode & 0777, 0640u);
+}
+
+void TestLevelFile::readOnlyFileIsNotReplaced()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("QLM.ZHN");
+    const QByteArray old = encodeLevelTable(LevelTable{});
+    writeAllBytes(path, old);
+    ::chmod(path.toLocal8Bit().constData(), 0444);
+    const FileStatus status = writeLevelFile(path, sampleLevels());
+    QVERIFY(!status.ok());
+    QCOMPARE(status.errorNumber, EACCES);
+    QCOMPARE(readAllBytes(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"QLM.ZHN"});
 }
 
 void TestLevelFile::writeThroughSymlinkKeepsTheLink()
