@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,6 +35,7 @@ private slots:
     void writeCreatesMissingFileOf2100Bytes();
     void writeKeepsTheTailOfALongerFile();
     void failedWriteLeavesTheOldFileIntact();
+    void writeCutShortLeavesTheOldFileIntact();
     void writeKeepsFilePermissions();
     void readOnlyFileIsNotReplaced();
     void writeThroughSymlinkKeepsTheLink();
@@ -230,6 +233,33 @@ void TestLevelFile::failedWriteLeavesTheOldFileIntact()
     QVERIFY(!status.ok());
     QCOMPARE(status.errorNumber, EACCES);
     QCOMPARE(readAllBytes(path), old);
+}
+
+void TestLevelFile::writeCutShortLeavesTheOldFileIntact()
+{
+    // The file-size limit makes the write stop part-way, for root too.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("QLM.ZHN");
+    const QByteArray old = encodeLevelTable(sampleLevels()) + QByteArray(3000, 't');
+    writeAllBytes(path, old);
+    LevelTable changed = sampleLevels();
+    changed[0].name = fitLevelName("Changed");
+
+    struct rlimit saved {};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 1000;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FileStatus status = writeLevelFile(path, changed);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!status.ok());
+    QCOMPARE(status.errorNumber, EFBIG);
+    QCOMPARE(readAllBytes(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"QLM.ZHN"});
 }
 
 void TestLevelFile::writeKeepsFilePermissions()
