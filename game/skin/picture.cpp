@@ -60,21 +60,37 @@ Raster sniffRaster(const ByteReader& in)
     return Raster::None;
 }
 
-// Run-length pixel data is complete when its end-of-bitmap code is reached.
-bool rleComplete(const ByteReader& in, qint64 pos, bool fourBit)
+// Run-length pixel data is complete when it writes every pixel, line by
+// line, up to its end-of-bitmap code. Qt's reader leaves the pixels that a
+// delta, an early end of line or an early end of bitmap skips uninitialised,
+// so data that skips any pixel is refused. Runs past the end of a line (some
+// writers fill lines to their 4-byte stride) are cut off by the reader.
+bool rleComplete(const ByteReader& in, qint64 pos, bool fourBit, qint64 width, qint64 height)
 {
+    qint64 x = 0;
+    qint64 y = 0;
     while (in.has(pos, 2)) {
         const quint8 count = in.u8(pos);
         const quint8 code = in.u8(pos + 1);
         pos += 2;
-        if (count > 0 || code == 0)
-            continue;
-        if (code == 1)
-            return true;
-        if (code == 2) {
-            pos += 2;
+        if (count > 0) {
+            if (y >= height)
+                return false;
+            x += count;
             continue;
         }
+        if (code == 0) {
+            if (x < width)
+                return false;
+            x = 0;
+            ++y;
+            continue;
+        }
+        if (code == 1)
+            return y == height ? x == 0 : (y == height - 1 && x >= width);
+        if (code == 2 || y >= height)
+            return false;
+        x += code;
         const qint64 literal = fourBit ? (code + 1) / 2 : code;
         pos += (literal + 1) & ~qint64(1);
     }
@@ -120,9 +136,9 @@ bool dibComplete(const ByteReader& in, qint64 headerOffset, qint64 pixelOffset)
         return in.has(pixelOffset, stride * std::abs(height));
     }
     case kBiRle8:
-        return bits == 8 && rleComplete(in, pixelOffset, false);
+        return bits == 8 && rleComplete(in, pixelOffset, false, width, std::abs(height));
     case kBiRle4:
-        return bits == 4 && rleComplete(in, pixelOffset, true);
+        return bits == 4 && rleComplete(in, pixelOffset, true, width, std::abs(height));
     default:
         return false;
     }

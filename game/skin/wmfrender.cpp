@@ -4,9 +4,12 @@
 #include "game/skin/metafile.h"
 #include "game/skin/metafile_p.h"
 
+#include <QByteArray>
+#include <QImage>
 #include <QRect>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -24,6 +27,10 @@ using metafile::tr;
 constexpr quint32 kPlaceableKey = 0x9AC6CDD7;
 constexpr int kPlaceableSize = 22;
 constexpr int kHeaderSize = 18;
+// gd fills every pixel that a shape spans, on the picture or off it, at a
+// few hundred million pixels a second; drawings that would take longer than
+// a few seconds are refused.
+constexpr double kMaxDrawnPixels = 1 << 30;
 
 constexpr quint16 kEof = 0x0000;
 constexpr quint16 kPolygon = 0x0324;
@@ -127,6 +134,7 @@ struct Layout {
     qint64 length = 0;  // bytes up to and including the EOF record
     QSize pixels;
     QRect box;          // the placeable header's box, in the metafile's units
+    qint64 records = 0;
 };
 
 bool check(const QByteArray& bytes, Layout& layout, QString* error)
@@ -186,6 +194,7 @@ bool check(const QByteArray& bytes, Layout& layout, QString* error)
             return false;
         }
         offset += size;
+        ++layout.records;
         if (function == kEof)
             break;
     }
@@ -244,6 +253,12 @@ QByteArray withPixelViewport(const QByteArray& wmf, const QRect& box, QSize pixe
     return played;
 }
 
+int appendToBuffer(void* buffer, char* bytes, int length)
+{
+    static_cast<QByteArray*>(buffer)->append(bytes, length);
+    return length;
+}
+
 struct ApiDeleter {
     void operator()(wmfAPI* api) const { wmf_api_destroy(api); }
 };
@@ -269,37 +284,40 @@ QImage renderWindowsMetafile(const QByteArray& bytes, QString* error)
     if (started != wmf_E_None || !api)
         return fail(error, tr("The metafile reader could not start."));
     wmf_gd_t* device = WMF_GD_GetData(api.get());
-    device->type = wmf_gd_image;
+    // libwmf hands a gd_image result to the caller without any function to
+    // free it, so every load would leak the whole picture. As a PNG written
+    // into our buffer it destroys the picture itself.
+    if (!(device->flags & WMF_GD_SUPPORTS_PNG))
+        return fail(error, tr("The metafile reader is not available."));
+    QByteArray png;
+    device->type = wmf_gd_png;
+    device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER;
+    device->sink.context = &png;
+    device->sink.function = appendToBuffer;
 
     wmfD_Rect box{};
     if (wmf_mem_open(api.get(), reinterpret_cast<unsigned char*>(wmf.data()), static_cast<long>(wmf.size()))
             != wmf_E_None
         || wmf_scan(api.get(), 0, &box) != wmf_E_None)
         return fail(error, tr("The metafile could not be read."));
+    // The scan measures the drawing in pixels of the picture. A drawing that
+    // reaches more than a picture's size off it, or whose records would fill
+    // too many pixels, would keep the game busy for minutes.
+    const double width = layout.pixels.width();
+    const double height = layout.pixels.height();
+    const double spanned = std::max(1.0, double(box.BR.x) - box.TL.x) * std::max(1.0, double(box.BR.y) - box.TL.y);
+    if (box.TL.x < -width || box.TL.y < -height || box.BR.x > 2 * width || box.BR.y > 2 * height
+        || spanned * double(layout.records) > kMaxDrawnPixels)
+        return fail(error, tr("The metafile draws far outside its picture or is too costly to draw."));
     device->bbox.TL = {0, 0};
     device->bbox.BR = {float(layout.pixels.width()), float(layout.pixels.height())};
     device->width = static_cast<unsigned int>(layout.pixels.width());
     device->height = static_cast<unsigned int>(layout.pixels.height());
-    if (wmf_play(api.get(), 0, &box) != wmf_E_None || !device->gd_image)
-        return fail(error, tr("The metafile could not be drawn."));
-    const int* pixels = wmf_gd_image_pixels(device->gd_image);
-    if (!pixels)
-        return fail(error, tr("The metafile could not be drawn."));
-
-    QImage image(layout.pixels, QImage::Format_ARGB32);
-    if (image.isNull())
-        return fail(error, tr("Not enough memory for the picture."));
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            // gd keeps 7 bits of transparency above the colour; 0 is opaque.
-            const auto pixel = static_cast<unsigned int>(*pixels++);
-            const int transparency = static_cast<int>((pixel >> 24) & 0x7f);
-            line[x] = qRgba(static_cast<int>((pixel >> 16) & 0xff), static_cast<int>((pixel >> 8) & 0xff),
-                            static_cast<int>(pixel & 0xff), 255 - (transparency * 255 + 63) / 127);
-        }
-    }
+    const bool played = wmf_play(api.get(), 0, &box) == wmf_E_None;
     wmf_mem_close(api.get());
+    QImage image;
+    if (!played || !image.loadFromData(png, "PNG") || image.size() != layout.pixels)
+        return fail(error, tr("The metafile could not be drawn."));
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
