@@ -182,6 +182,9 @@ private slots:
     void damagedFilesFail();
     void missingFilesAndFoldersFail();
     void oversizedFileIsRefused();
+    void inputsFoundByFuzzingAreRefusedWithAReason_data();
+    void inputsFoundByFuzzingAreRefusedWithAReason();
+    void completeRunLengthPicturesLoad();
     void metafilesWithBadSizesOrRecordsAreRefused_data();
     void metafilesWithBadSizesOrRecordsAreRefused();
     void embeddedBitmapsOfAbsurdSizeAreRefused();
@@ -365,6 +368,49 @@ void TestPictureFormats::oversizedFileIsRefused()
     QString error;
     QVERIFY(loadPicture(path, &error).isNull());
     QCOMPARE(error, QStringLiteral("The file is too large for a picture."));
+}
+
+static QString skinCorpus(const QString& name)
+{
+    return QDir(qEnvironmentVariable("QUILL_SOURCE_DIR")).filePath(QStringLiteral("fuzz/corpus/skin/") + name);
+}
+
+void TestPictureFormats::inputsFoundByFuzzingAreRefusedWithAReason_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("reason");
+    const QString damaged = QStringLiteral("The picture is cut short or damaged.");
+    // The header promised a record larger than the file: libwmf would
+    // allocate it before reading a byte.
+    QTest::newRow("wmf record larger than the file")
+        << "oom-e65920317c62ae676f906cb2171000bfd18181c4" << "The metafile header is damaged.";
+    QTest::newRow("wmf drawing far outside its picture")
+        << "slow-unit-1c97e6bfb730219598dff44531b5b27b2f4d1c8d"
+        << "The metafile draws far outside its picture or is too costly to draw.";
+    // Run-length data that skips pixels would leave them uninitialised.
+    QTest::newRow("rle skipping pixels") << "crash-d5a45fb68bd28b6f33916e023f46cffcaebb229c" << damaged;
+    QTest::newRow("rle delta jump") << "tiny-rle8-delta.bmp" << damaged;
+    QTest::newRow("rle ending early") << "tiny-rle8-early-end.bmp" << damaged;
+    QTest::newRow("rle short line") << "tiny-rle8-short-line.bmp" << damaged;
+}
+
+void TestPictureFormats::inputsFoundByFuzzingAreRefusedWithAReason()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+    QVERIFY(QFileInfo::exists(skinCorpus(file)));
+    QString error;
+    QVERIFY(loadPicture(skinCorpus(file), &error).isNull());
+    QCOMPARE(error, reason);
+}
+
+void TestPictureFormats::completeRunLengthPicturesLoad()
+{
+    QString error;
+    const QImage skin = loadPicture(skinCorpus(QStringLiteral("skin-rle8.bmp")), &error);
+    QVERIFY2(!skin.isNull(), qPrintable(error));
+    QCOMPARE(skin.size(), QSize(370, 380));
+    QVERIFY(!loadPicture(skinCorpus(QStringLiteral("tiny-rle4.bmp")), &error).isNull());
 }
 
 void TestPictureFormats::missingFilesAndFoldersFail()
