@@ -2,6 +2,7 @@
 
 #include "model/programfolder.h"
 #include "model/rounding.h"
+#include "ui/filemessages.h"
 #include "ui/uistyle.h"
 #include "ui/userdialogs.h"
 
@@ -45,10 +46,9 @@ void setBackground(QWidget* control, const QColor& colour)
 // the system's number and text.
 QString fileErrorText(const char* action, const FileStatus& status)
 {
-    // One arg() call, so that a '%' in the path or the text stays as it is.
-    return QStringLiteral("An error has occurred while attempting %1 data file\n%2\n%3 %4")
-        .arg(QLatin1String(action), displayPath(status.path),
-             QString::number(status.errorNumber), status.errorText);
+    return fileErrorMessage(QStringLiteral("An error has occurred while attempting ")
+                                + QLatin1String(action) + QStringLiteral(" data file"),
+                            status.path, status);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "model/rounding.h"
 #include "model/savedgame.h"
 #include "model/settings.h"
+#include "ui/filemessages.h"
 #include "ui/uistyle.h"
 #include "ui/userdialogs.h"
 
@@ -145,10 +146,8 @@ void frmMain::LoadLevels()
         return;
     loadFailed_ = true;
     userDialogs().message(this, QStringLiteral("Quillmere - Error"),
-                          QStringLiteral("An error has occurred while attempting loading data file\n")
-                              + displayPath(joinPath(folder_, QLatin1String(kLevelFileShownName)))
-                              + QLatin1Char('\n') + QString::number(status.errorNumber)
-                              + QLatin1Char(' ') + status.errorText,
+                          fileErrorMessage(QStringLiteral("An error has occurred while attempting loading data file"),
+                                           joinPath(folder_, QLatin1String(kLevelFileShownName)), status),
                           Icon::Critical, Buttons::Ok);
     forceClose_ = true;
     close();

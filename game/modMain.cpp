@@ -5,12 +5,12 @@
 #include "model/programfolder.h"
 #include "model/savedgame.h"
 #include "model/settings.h"
+#include "ui/filemessages.h"
 #include "ui/userdialogs.h"
 
 #include <QDir>
 
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 
 namespace quill::modMain {
@@ -25,11 +25,9 @@ bool EnsureFolder(const QString& programFolder, const QString& name)
     const QString path = joinPath(programFolder, name);
     if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
         return true;
-    const int errnum = errno;
     userDialogs().message(nullptr, QStringLiteral("Quillmere - Error"),
-                          QStringLiteral("An error has occurred while attempting creating folder\n")
-                              + displayPath(path) + QLatin1Char('\n') + QString::number(errnum)
-                              + QLatin1Char(' ') + QString::fromLocal8Bit(std::strerror(errnum)),
+                          fileErrorMessage(QStringLiteral("An error has occurred while attempting creating folder"),
+                                           path, FileStatus::fromErrno(errno, path)),
                           UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
     return false;
 }
