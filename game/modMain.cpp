@@ -25,9 +25,10 @@ bool EnsureFolder(const QString& programFolder, const QString& name)
     const QString path = joinPath(programFolder, name);
     if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
         return true;
+    const FileStatus failure = FileStatus::fromErrno(errno, path);
     userDialogs().message(nullptr, QStringLiteral("Quillmere - Error"),
                           fileErrorMessage(QStringLiteral("An error has occurred while attempting creating folder"),
-                                           path, FileStatus::fromErrno(errno, path)),
+                                           path, failure),
                           UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
     return false;
 }
