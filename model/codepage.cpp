@@ -1,5 +1,6 @@
 #include "model/codepage.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quill::codepage {
@@ -41,6 +42,11 @@ QString decode(const QByteArray& bytes)
     for (char byte : bytes)
         text.append(toChar(static_cast<unsigned char>(byte)));
     return text;
+}
+
+bool canEncode(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar ch) { return toByte(ch).has_value(); });
 }
 
 QByteArray encode(const QString& text)

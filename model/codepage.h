@@ -19,6 +19,9 @@ std::optional<unsigned char> toByte(QChar ch);
 
 QString decode(const QByteArray& bytes);
 
+// Whether every character of `text` has a byte in the code page.
+bool canEncode(const QString& text);
+
 // Characters the code page cannot hold become '?'.
 QByteArray encode(const QString& text);
 

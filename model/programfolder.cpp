@@ -27,16 +27,19 @@ QString resolveEntryName(const QString& folder, const QString& name)
 {
     if (name.isEmpty() || name.contains(QLatin1Char('/')))
         return name;
-    const QDir dir(folder);
-    if (QFileInfo::exists(dir.filePath(name)))
-        return name;
-    const QStringList entries = dir.entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    // The first match in code-point order, whatever spelling was asked
+    // for: programs asking "QLM.ZHN" and "qlm.zhn" reach the same file even
+    // when both spellings are on disk.
+    const QStringList entries = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    const QString* first = nullptr;
     for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
+        if (entry.compare(name, Qt::CaseInsensitive) == 0
+            && (!first || entry.compare(*first, Qt::CaseSensitive) < 0)) {
+            first = &entry;
+        }
     }
-    return name;
+    return first ? *first : name;
 }
 
 QString resolvePath(const QString& folder, const QString& name)

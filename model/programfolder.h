@@ -11,9 +11,10 @@ QString programFolder();
 QString joinPath(const QString& folder, const QString& name);
 
 // Finds the entry of `folder` whose name equals `name` without regard to
-// case. An exact match wins; otherwise the first case-insensitive match in
-// sorted order. When nothing matches, returns `name` itself so that a new
-// file gets the spelling the program asked for.
+// case. Where several spellings exist, the first in code-point order wins
+// (upper case before lower case), whichever spelling was asked for, so
+// every program reaches the same file. When nothing matches, returns `name`
+// itself so that a new file gets the spelling the program asked for.
 QString resolveEntryName(const QString& folder, const QString& name);
 
 // joinPath(folder, resolveEntryName(folder, name)).

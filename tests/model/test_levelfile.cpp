@@ -41,6 +41,7 @@ private slots:
     void writeThroughSymlinkKeepsTheLink();
     void namesResolveWithoutRegardToCase_data();
     void namesResolveWithoutRegardToCase();
+    void twoSpellingsOnDiskAreOneFileForEveryProgram();
     void missingNameKeepsTheAskedSpelling();
 };
 
@@ -122,8 +123,15 @@ void TestLevelFile::everyCodePageByteRoundTrips()
 
 void TestLevelFile::charactersOutsideTheCodePageBecomeQuestionMarks()
 {
-    QVERIFY(!codepage::toByte(QChar(0x4E2D)).has_value());
-    QCOMPARE(codepage::encode(QString(QChar(0x4E2D))), QByteArray("?"));
+    // U+0080 is a C1 control that the code page does not hold; byte 0x80
+    // is the euro sign.
+    for (const QChar ch : {QChar(0x4E2D), QChar(0x80)}) {
+        QVERIFY(!codepage::toByte(ch).has_value());
+        QVERIFY(!codepage::canEncode(QStringLiteral("ab") + ch));
+        QCOMPARE(codepage::encode(QString(ch)), QByteArray("?"));
+        QCOMPARE(encodeLevelName(QString(ch)), QByteArray("?         "));
+    }
+    QVERIFY(codepage::canEncode(QString::fromUtf8("caf\u00e9 \u20ac")));
 }
 
 void TestLevelFile::shortFileLeavesUncoveredRecordsCleared()
@@ -322,11 +330,30 @@ void TestLevelFile::namesResolveWithoutRegardToCase()
     }
 }
 
+void TestLevelFile::twoSpellingsOnDiskAreOneFileForEveryProgram()
+{
+    // Whichever spelling a program asks for, both reach the same one of the
+    // spellings on disk: the game's reads see the editor's writes.
+    QTemporaryDir dir;
+    writeAllBytes(dir.filePath("qlm.zhn"), encodeLevelTable(LevelTable{}));
+    writeAllBytes(dir.filePath("QLM.ZHN"), encodeLevelTable(LevelTable{}));
+    writeAllBytes(dir.filePath("Qlm.zhn"), encodeLevelTable(LevelTable{}));
+    const QString forEditor = resolvePath(dir.path(), kEditorLevelFileName);
+    QCOMPARE(resolvePath(dir.path(), kGameLevelFileName), forEditor);
+    QCOMPARE(resolvePath(dir.path(), "qLm.ZhN"), forEditor);
+    QVERIFY(writeLevelFile(forEditor, sampleLevels()).ok());
+    LevelTable seenByGame;
+    QVERIFY(readLevelFile(resolvePath(dir.path(), kGameLevelFileName), seenByGame).ok());
+    QCOMPARE(seenByGame, sampleLevels());
+}
+
 void TestLevelFile::missingNameKeepsTheAskedSpelling()
 {
     QTemporaryDir dir;
     QCOMPARE(resolveEntryName(dir.path(), "qlm.ini"), QStringLiteral("qlm.ini"));
     QCOMPARE(joinPath("/a/b/", "c"), QStringLiteral("/a/b/c"));
+    QCOMPARE(joinPath("/a/b///", "c"), QStringLiteral("/a/b/c"));
+    QCOMPARE(joinPath("/", "c"), QStringLiteral("/c"));
     QCOMPARE(joinPath("/a/b", "c"), QStringLiteral("/a/b/c"));
     writeAllBytes(dir.filePath("QLM.INI"), "x");
     QCOMPARE(entryKind(dir.path(), "qlm.ini"), EntryKind::File);

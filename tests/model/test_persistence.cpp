@@ -171,6 +171,8 @@ void TestPersistence::gameNamesAreCheckedCharacterByCharacter_data()
     QTest::newRow("control") << QString(QChar(0x01)) << false;
     QTest::newRow("y diaeresis 255") << QString(QChar(0xFF)) << false;
     QTest::newRow("outside the code page") << QString(QChar(0x4E2D)) << false;
+    // U+0080 is a control character, not the euro sign that byte 0x80 holds.
+    QTest::newRow("C1 control U+0080") << QStringLiteral("a") + QChar(0x80) << false;
 }
 
 void TestPersistence::gameNamesAreCheckedCharacterByCharacter()
