@@ -1,5 +1,7 @@
 #include "tests/e2e/desktop.h"
 
+#include "tests/support/fixtures.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
@@ -387,9 +389,9 @@ Problem Desktop::clearClipboard()
 
 ProgramFolder::ProgramFolder()
 {
-    const QString built = qEnvironmentVariable("QUILL_BIN_DIR");
+    const QString built = test::builtProgramFolder();
     if (built.isEmpty() || !QFileInfo(built).isDir()) {
-        copyProblem_ = QStringLiteral("QUILL_BIN_DIR does not name the built program folder");
+        copyProblem_ = QStringLiteral("no built program folder at ") + built;
         return;
     }
     if (!dir_.isValid()) {

@@ -351,7 +351,7 @@ void TestPictureFormats::oversizedFileIsRefused()
 
 static QString skinCorpus(const QString& name)
 {
-    return QDir(qEnvironmentVariable("QUILL_SOURCE_DIR")).filePath(QStringLiteral("fuzz/corpus/skin/") + name);
+    return QDir(quill::test::sourceFolder()).filePath(QStringLiteral("fuzz/corpus/skin/") + name);
 }
 
 void TestPictureFormats::inputsFoundByFuzzingAreRefusedWithAReason_data()

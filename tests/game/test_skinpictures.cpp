@@ -44,11 +44,6 @@ QByteArray bmpOf(const QImage& image)
     return bytes;
 }
 
-QString sourceFolder()
-{
-    return QString::fromLocal8Bit(qgetenv("QUILL_SOURCE_DIR"));
-}
-
 // The mean colour of a rectangle of a picture.
 QColor meanColour(const QImage& image, const QRect& rect)
 {

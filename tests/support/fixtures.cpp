@@ -40,10 +40,24 @@ void writeAllBytes(const QString& path, const QByteArray& bytes)
         throw std::runtime_error("cannot write test file " + path.toStdString());
 }
 
+namespace {
+
+QString folderFromEnvironment(const char* variable, const char* builtIn)
+{
+    const QString fromEnv = qEnvironmentVariable(variable);
+    return fromEnv.isEmpty() ? QString::fromUtf8(builtIn) : fromEnv;
+}
+
+}  // namespace
+
 QString builtProgramFolder()
 {
-    const QByteArray fromEnv = qgetenv("QUILL_BIN_DIR");
-    return fromEnv.isEmpty() ? QString() : QString::fromLocal8Bit(fromEnv);
+    return folderFromEnvironment("QUILL_BIN_DIR", QUILL_BUILT_BIN_DIR);
+}
+
+QString sourceFolder()
+{
+    return folderFromEnvironment("QUILL_SOURCE_DIR", QUILL_BUILT_SOURCE_DIR);
 }
 
 ProgramFolder::ProgramFolder(Content content)
@@ -51,6 +65,9 @@ ProgramFolder::ProgramFolder(Content content)
     if (content == Content::Empty)
         return;
     const QString source = builtProgramFolder();
+    if (!QFileInfo(QDir(source).filePath(QStringLiteral("QLM.ZHN"))).isFile())
+        throw std::runtime_error("no built program folder with QLM.ZHN at " + source.toStdString()
+                                 + "; build the project first");
     const QStringList dataEntries = {QStringLiteral("QLM.ZHN"), QStringLiteral("qlm.html"),
                                      QStringLiteral("skins")};
     for (const QString& entry : dataEntries) {

@@ -31,7 +31,10 @@ private:
     QTemporaryDir dir_;
 };
 
-// Where the build put the executables and the shipped data.
+// Where the build put the executables and the shipped data, and the source
+// tree: from the environment CTest sets, or else from the build that made
+// the test, so that a suite started by hand finds them too.
 QString builtProgramFolder();
+QString sourceFolder();
 
 }  // namespace quill::test

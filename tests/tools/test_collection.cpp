@@ -130,7 +130,7 @@ void TestCollection::generatorIsDeterministic()
 
 void TestCollection::shippedFileIsTheGeneratorOutput()
 {
-    const QString source = qEnvironmentVariable("QUILL_SOURCE_DIR");
+    const QString source = test::sourceFolder();
     QVERIFY(!source.isEmpty());
     const QByteArray shipped = test::readAllBytes(QDir(source).filePath(QStringLiteral("data/QLM.ZHN")));
     QCOMPARE(shipped.size(), kLevelFileSize);

@@ -493,7 +493,7 @@ void TestQlmTool::generateWritesTheShippedCollection()
     QVERIFY(a.out.contains(QStringLiteral("Wrote 70 levels")));
     QCOMPARE(test::readAllBytes(first).size(), kLevelFileSize);
     QCOMPARE(test::readAllBytes(first), test::readAllBytes(second));
-    const QString source = qEnvironmentVariable("QUILL_SOURCE_DIR");
+    const QString source = test::sourceFolder();
     QCOMPARE(test::readAllBytes(first), test::readAllBytes(QDir(source).filePath(QStringLiteral("data/QLM.ZHN"))));
     QCOMPARE(run({QStringLiteral("check"), first}).status, 0);
 }
