@@ -6,6 +6,7 @@
 #include "game/placement.h"
 #include "game/skin/productpictures.h"
 #include "game/skin/skinlayout.h"
+#include "model/codepage.h"
 #include "model/programfolder.h"
 #include "model/rounding.h"
 #include "model/savedgame.h"
@@ -71,6 +72,8 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     placeTwips(lblStatus, 120, 5640, 2895, 375);
     placeTwips(lblSteps, 3000, 5640, 3015, 375);
     for (QLabel* label : {lblStatus, lblSteps}) {
+        // Level names come from files: shown exactly as stored, never as markup.
+        label->setTextFormat(Qt::PlainText);
         label->setFont(msSansSerif(9.75));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -187,9 +190,11 @@ bool frmMain::ApplySkin(const QString& fileName)
         target->setPixmap(pictures[i]);
         target->resize(pictures[i].size());
     }
-    // The setting can only be remembered where the folder is writable; the
-    // game itself does not depend on it.
-    writeSettingsFile(resolvePath(folder_, QLatin1String(kSettingsFileName)), fileName);
+    // The setting can only be remembered where the folder is writable, and
+    // for a name the settings file's code page can hold; the game itself
+    // does not depend on it.
+    if (codepage::canEncode(fileName))
+        writeSettingsFile(resolvePath(folder_, QLatin1String(kSettingsFileName)), fileName);
     return true;
 }
 
@@ -275,10 +280,17 @@ void frmMain::UpdateStatus()
     lblSteps->setText(QStringLiteral("Steps: ") + QString::number(steps));
 }
 
-void frmMain::StartPosition(const Positions& positions)
+void frmMain::DrawPieces()
 {
-    board.ClearGrid();
-    board.SetPiecePositions(positions);
+    for (int16_t i = 0; i < kPieceCount; ++i) {
+        const PieceDrag::Cell cell = session.pictureCell(i);
+        MovePicture(i, cell.col, cell.row);
+    }
+}
+
+void frmMain::StartPosition(int16_t level, const Positions& positions, int32_t startSteps)
+{
+    session.Start(level, positions, startSteps);
     PlaceBoard();
     ShowBoard();
     UpdateStatus();
@@ -311,11 +323,8 @@ void frmMain::NewGame()
         return;
     }
     imgCong->hide();
-    gameChanged = false;
-    levelIndex = newLevel;
-    steps = 0;
     mnuSaveGame->setEnabled(true);
-    StartPosition(levels[levelIndex].positions);
+    StartPosition(newLevel, levels[newLevel].positions, 0);
 }
 
 bool frmMain::SaveFileExists(const QString& name) const
@@ -417,11 +426,9 @@ void frmMain::mnuLoadGame_Click()
         return;
     }
     imgCong->hide();
-    steps = record.steps;
-    levelIndex = record.level;
-    levels[levelIndex].name = record.name;
+    levels[record.level].name = record.name;
     mnuSaveGame->setEnabled(true);
-    StartPosition(record.positions);
+    StartPosition(record.level, record.positions, record.steps);
 }
 
 void frmMain::mnuSetSkin_Click()
@@ -435,8 +442,17 @@ void frmMain::mnuSetSkin_Click()
         chooser.setPattern(QLatin1String(kSkinPattern));
         chooser.exec();
     }
-    if (!absFilename.isEmpty())
-        ApplySkin(absFilename);
+    if (absFilename.isEmpty() || !ApplySkin(absFilename))
+        return;
+    if (!codepage::canEncode(absFilename)) {
+        userDialogs().message(this, QStringLiteral("Quillmere - Set Skin"),
+                              QStringLiteral("The skin ") + absFilename
+                                  + QStringLiteral(" is in use now, but it cannot be remembered for the "
+                                                   "next start: its name has characters that the "
+                                                   "settings file cannot hold.\n"
+                                                   "Rename the picture to keep it as your skin."),
+                              Icon::Information, Buttons::Ok);
+    }
 }
 
 void frmMain::mnuExit_Click()
@@ -507,20 +523,20 @@ void frmMain::imgPieces_MouseDown(int16_t index, Qt::MouseButton button, double 
     if (button != Qt::LeftButton)
         return;
     const QLabel* picture = imgPieces[index];
-    drag.MouseDown(index, picture->x(), picture->y(), x, y);
+    session.MousePress(index, picture->x(), picture->y(), x, y);
+    DrawPieces();
     SetPointer(PointerShape::Move);
 }
 
 void frmMain::imgPieces_MouseMove(int16_t, double x, double y)
 {
-    if (!drag.dragging)
+    if (!session.drag.dragging)
         return;
-    const QLabel* picture = imgPieces[drag.dragPiece];
-    const PieceDrag::MoveResult result = drag.MouseMove(board, picture->x(), picture->y(), x, y);
+    const QLabel* picture = imgPieces[session.drag.dragPiece];
+    const PieceDrag::MoveResult result = session.MouseMove(picture->x(), picture->y(), x, y);
     if (!result.handled)
         return;
-    if (result.pictureMoved)
-        MovePicture(drag.dragPiece, result.pictureCell.col, result.pictureCell.row);
+    DrawPieces();
     SetPointer(result.pointer);
 }
 
@@ -528,19 +544,15 @@ void frmMain::imgPieces_MouseUp(int16_t, Qt::MouseButton button, double x, doubl
 {
     if (button != Qt::LeftButton)
         return;
-    const QLabel* picture = imgPieces[drag.dragPiece];
-    const PieceDrag::ReleaseResult result = drag.MouseUp(board, picture->x(), picture->y(), x, y);
-    if (!result.handled)
+    const QLabel* picture = imgPieces[session.drag.dragPiece];
+    const GameSession::Outcome outcome = session.MouseRelease(picture->x(), picture->y(), x, y);
+    if (!outcome.handled)
         return;
-    MovePicture(drag.dragPiece, result.pictureCell.col, result.pictureCell.row);
-    if (result.committed) {
-        gameChanged = true;
-        if (result.stepCounted)
-            ++steps;
+    DrawPieces();
+    if (outcome.committed)
         UpdateStatus();
-    }
     SetPointer(PointerShape::Default);
-    if (result.checkWin && board.IsSolved())
+    if (outcome.won)
         WinSequence();
 }
 
@@ -548,6 +560,7 @@ void frmMain::WinSequence()
 {
     HideBoard();
     ShowCongratulation();
+    session.Win();
     userDialogs().message(this, QStringLiteral("Quillmere - Congratulations"),
                           QStringLiteral("Congratulations!! You finished the game in ")
                               + QString::number(steps) + QStringLiteral(" steps."),

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "game/skin/pictureclip.h"
-#include "model/board.h"
-#include "model/drag.h"
+#include "model/gamesession.h"
 #include "model/levelfile.h"
 
 #include <QMainWindow>
@@ -24,16 +23,18 @@ class frmMain : public QMainWindow {
 public:
     explicit frmMain(const QString& programFolder, QWidget* parent = nullptr);
 
-    // Public members the dialogs answer through.
-    int16_t levelIndex = 0;
+    // The game in play; the window draws it and sends it input.
+    GameSession session;
+
+    // Public members the dialogs answer through, and the game's state under
+    // the names the commands use.
+    int16_t& levelIndex = session.levelIndex;
     QString absFilename;
     int16_t newLevel = -1;
-    int32_t steps = 0;
+    int32_t& steps = session.steps;
     LevelTable levels;
-    bool gameChanged = false;
-
-    Board board;
-    PieceDrag drag;
+    bool& gameChanged = session.gameChanged;
+    Board& board = session.board;
 
     std::array<QLabel*, kPieceCount> imgPieces{};
     QLabel* imgUpFrame;
@@ -108,8 +109,10 @@ private:
     // Shows the skin error and ends the program, whatever the answer to the
     // close question.
     void EndAfterSkinFailure(const QString& fileName);
-    void StartPosition(const Positions& positions);
+    void StartPosition(int16_t level, const Positions& positions, int32_t startSteps);
     void MovePicture(int16_t piece, int16_t col, int16_t row);
+    // Puts every piece picture where the game has it now.
+    void DrawPieces();
     void SetPointer(PointerShape shape);
     void WinSequence();
     QLabel* makeImage(const char* name);

@@ -15,16 +15,55 @@ int16_t pointerCell(int pixel)
     return static_cast<int16_t>((pixel - kBoardOriginPx) / kCellPx);
 }
 
+namespace {
+
+PieceDrag::Cell pointerCellOf(int leftPx, int topPx, double xPx, double yPx)
+{
+    return {pointerCell(pointerPixel(leftPx, xPx)), pointerCell(pointerPixel(topPx, yPx))};
+}
+
+}  // namespace
+
 void PieceDrag::MouseDown(int16_t piece, int leftPx, int topPx, double xPx, double yPx)
 {
+    // Which cell of the piece is pressed: its own pixel offset, not the
+    // board's, decides.
+    const Cell grab{static_cast<int16_t>(pointerPixel(0, xPx) / kCellPx),
+                    static_cast<int16_t>(pointerPixel(0, yPx) / kCellPx)};
+    PressCell(piece, pointerCellOf(leftPx, topPx, xPx, yPx), grab);
+}
+
+PieceDrag::MoveResult PieceDrag::MouseMove(const Board& board, int leftPx, int topPx, double xPx,
+                                           double yPx)
+{
+    if (!dragging)
+        return {};
+    return MoveToCell(board, pointerCellOf(leftPx, topPx, xPx, yPx));
+}
+
+PieceDrag::ReleaseResult PieceDrag::MouseUp(Board& board, int leftPx, int topPx, double xPx,
+                                            double yPx)
+{
+    if (!dragging)
+        return {};
+    return ReleaseAtCell(board, pointerCellOf(leftPx, topPx, xPx, yPx));
+}
+
+void PieceDrag::PressCell(int16_t piece, Cell pointer, Cell grab)
+{
     dragPiece = piece;
-    curCol = pointerCell(pointerPixel(leftPx, xPx));
-    curRow = pointerCell(pointerPixel(topPx, yPx));
+    curCol = pointer.col;
+    curRow = pointer.row;
     startCol = curCol;
     startRow = curRow;
-    grabCol = static_cast<int16_t>(pointerPixel(0, xPx) / kCellPx);
-    grabRow = static_cast<int16_t>(pointerPixel(0, yPx) / kCellPx);
+    grabCol = grab.col;
+    grabRow = grab.row;
     dragging = true;
+}
+
+PieceDrag::Cell PieceDrag::pictureCell() const
+{
+    return {static_cast<int16_t>(curCol - grabCol), static_cast<int16_t>(curRow - grabRow)};
 }
 
 PieceDrag::Cell PieceDrag::clamp(const Board& board, Cell cell) const
@@ -54,14 +93,10 @@ bool PieceDrag::slideFree(const Board& board, Cell target) const
                                     static_cast<int16_t>(target.row - grabRow));
 }
 
-PieceDrag::MoveResult PieceDrag::MouseMove(const Board& board, int leftPx, int topPx, double xPx,
-                                           double yPx)
+PieceDrag::MoveResult PieceDrag::MoveToCell(const Board& board, Cell target)
 {
     MoveResult result;
-    if (!dragging)
-        return result;
-    Cell target{pointerCell(pointerPixel(leftPx, xPx)), pointerCell(pointerPixel(topPx, yPx))};
-    if (target == Cell{curCol, curRow})
+    if (!dragging || target == Cell{curCol, curRow})
         return result;
     target = clamp(board, target);
     result.handled = true;
@@ -72,11 +107,10 @@ PieceDrag::MoveResult PieceDrag::MouseMove(const Board& board, int leftPx, int t
     const bool sameRow = target.row == startRow;
     const bool followed = (sameCol && sameRow) || (sameCol != sameRow && slideFree(board, target));
     if (followed) {
-        result.pictureMoved = true;
-        result.pictureCell = {static_cast<int16_t>(target.col - grabCol),
-                              static_cast<int16_t>(target.row - grabRow)};
         curCol = target.col;
         curRow = target.row;
+        result.pictureMoved = true;
+        result.pictureCell = pictureCell();
         result.pointer = PointerShape::Move;
     } else {
         result.pointer = PointerShape::NoDrop;
@@ -84,15 +118,13 @@ PieceDrag::MoveResult PieceDrag::MouseMove(const Board& board, int leftPx, int t
     return result;
 }
 
-PieceDrag::ReleaseResult PieceDrag::MouseUp(Board& board, int leftPx, int topPx, double xPx,
-                                            double yPx)
+PieceDrag::ReleaseResult PieceDrag::ReleaseAtCell(Board& board, Cell target)
 {
     ReleaseResult result;
     if (!dragging)
         return result;
     result.handled = true;
-    Cell target = clamp(board, {pointerCell(pointerPixel(leftPx, xPx)),
-                                pointerCell(pointerPixel(topPx, yPx))});
+    target = clamp(board, target);
     const Cell start{startCol, startRow};
     const bool sameCol = target.col == startCol;
     const bool sameRow = target.row == startRow;

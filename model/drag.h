@@ -70,6 +70,16 @@ public:
     // must not replay the last drag, so it does nothing.
     ReleaseResult MouseUp(Board& board, int leftPx, int topPx, double xPx, double yPx);
 
+    // The same three steps in board cells, for any pointer that is not a
+    // mouse: `pointer` is the pointer cell, `grab` the cell of the piece
+    // that is held, relative to its top-left cell.
+    void PressCell(int16_t piece, Cell pointer, Cell grab);
+    MoveResult MoveToCell(const Board& board, Cell pointer);
+    ReleaseResult ReleaseAtCell(Board& board, Cell pointer);
+
+    // The top-left cell of the dragged piece's picture.
+    Cell pictureCell() const;
+
 private:
     Cell clamp(const Board& board, Cell pointer) const;
     bool slideFree(const Board& board, Cell target) const;

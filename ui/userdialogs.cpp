@@ -38,6 +38,8 @@ UserDialogs::Answer QtUserDialogs::message(QWidget* parent, const QString& title
                                            const QString& text, Icon icon, Buttons buttons)
 {
     QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, parent);
+    // Paths and names in messages come from files and the user: never markup.
+    box.setTextFormat(Qt::PlainText);
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 namespace quill::test {
@@ -19,9 +20,13 @@ struct StartedGame {
     ScriptedDialogs dialogs;
     std::unique_ptr<frmMain> window;
 
-    explicit StartedGame(const LevelTable& levels = sampleLevels())
+    // `prepare` puts whatever else the test needs into the folder first.
+    explicit StartedGame(const LevelTable& levels = sampleLevels(),
+                         const std::function<void(const ProgramFolder&)>& prepare = {})
     {
         writeLevelFile(folder.file("QLM.ZHN"), levels);
+        if (prepare)
+            prepare(folder);
         window = modMain::Start(folder.path());
     }
 

@@ -84,6 +84,7 @@ private slots:
     void setSkinFailureAsksToSaveThenEnds();
     void tinySkinFails();
     void nextStartUsesTheChosenSkin();
+    void skinNameTheSettingsCannotHoldIsUsedButNotRemembered();
     void winShowsOnlyTheCentredBanner();
 };
 
@@ -247,6 +248,28 @@ void TestBoardDisplay::nextStartUsesTheChosenSkin()
     QVERIFY(again);
     QCOMPARE(again->absFilename, QStringLiteral("Other.bmp"));
     QCOMPARE(pictureOf(again->imgTitle), colouredSkin(7).copy(280, 0, 90, 340));
+}
+
+void TestBoardDisplay::skinNameTheSettingsCannotHoldIsUsedButNotRemembered()
+{
+    StartedGame game;
+    const QString name = QString::fromUtf8("\u4e2d\u6587 skin.bmp");
+    colouredSkin(5).save(game.folder.file("skins/" + name), "BMP");
+    chooseSkin(*game.window, name);
+    QCOMPARE(pictureOf(game.window->imgTitle), colouredSkin(5).copy(280, 0, 90, 340));
+    QCOMPARE(readAllBytes(game.folder.file("qlm.ini")), QByteArray("default.bmp\r\n"));
+    QCOMPARE(game.dialogs.messages.size(), 1);
+    const auto& told = game.dialogs.messages.first();
+    QCOMPARE(told.title, QStringLiteral("Quillmere - Set Skin"));
+    QCOMPARE(told.icon, UserDialogs::Icon::Information);
+    QVERIFY2(told.text.contains(name) && told.text.contains("cannot be remembered"), qPrintable(told.text));
+
+    // A name the code page holds is remembered without a word.
+    const QString held = QString::fromUtf8("caf\u00e9 \u20ac.bmp");
+    colouredSkin(6).save(game.folder.file("skins/" + held), "BMP");
+    chooseSkin(*game.window, held);
+    QCOMPARE(game.dialogs.messages.size(), 1);
+    QCOMPARE(readAllBytes(game.folder.file("qlm.ini")), QByteArray("caf\xe9 \x80.bmp\r\n"));
 }
 
 void TestBoardDisplay::winShowsOnlyTheCentredBanner()

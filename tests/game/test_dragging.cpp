@@ -73,7 +73,7 @@ void TestDragging::otherButtonReleaseKeepsTheDragGoing()
     hand.press(cellCentre(0, 4));
     hand.move(cellCentre(1, 4));
     hand.release(cellCentre(1, 4), Qt::RightButton);
-    QVERIFY(game.window->drag.dragging);
+    QVERIFY(game.window->session.drag.dragging);
     hand.move(cellCentre(2, 4));
     hand.release(cellCentre(2, 4));
     QCOMPARE(game.window->board.grid[4][2], 8);

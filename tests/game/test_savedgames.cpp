@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <limits>
 #include <unistd.h>
 
 using namespace quill;
@@ -124,6 +125,7 @@ private slots:
     void loadQuestionYesSavesBeforeTheChooser();
     void saveThenLoadRestoresTheGame();
     void loadedNameShowsInStatusAndNewGameList();
+    void anyStoredStepCountLoadsAndNeverOverflows();
     void loadAfterAWinHidesTheBanner();
     void badSavedFileIsRefused_data();
     void badSavedFileIsRefused();
@@ -426,6 +428,24 @@ void TestSavedGames::loadQuestionYesSavesBeforeTheChooser()
     QCOMPARE(game.dialogs.messages.size(), 1);
     QCOMPARE(game.dialogs.inputsAsked.size(), 1);
     QVERIFY(!game.window->gameChanged);
+}
+
+void TestSavedGames::anyStoredStepCountLoadsAndNeverOverflows()
+{
+    // The classic start after the largest and the smallest 32-bit counts.
+    for (const QByteArray& steps : {QByteArray::fromHex("FFFFFF7F"), QByteArray::fromHex("00000080")}) {
+        StartedGame game;
+        writeAllBytes(game.folder.file("saved/edge.sav"), steps + crossBytes().mid(4));
+        QVERIFY(loadThroughChooser(game, QStringLiteral("edge.sav")));
+        frmMain& w = *game.window;
+        const int32_t loaded = w.steps;
+        game.dragCells(8, {{0, 4}, {1, 4}});
+        // The largest count stays where it is; any other goes up by one.
+        const int32_t expected = loaded == std::numeric_limits<int32_t>::max() ? loaded : loaded + 1;
+        QCOMPARE(w.steps, expected);
+        QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: %1").arg(expected));
+        QVERIFY(game.dialogs.messages.isEmpty());
+    }
 }
 
 void TestSavedGames::saveThenLoadRestoresTheGame()

@@ -24,7 +24,8 @@ class TestStartup : public QObject {
 
 private slots:
     void freshFolderGetsFoldersAndSettings();
-    void fileNamedSavedBlocksTheFolder();
+    void entryNamedSavedBlocksTheFolder_data();
+    void entryNamedSavedBlocksTheFolder();
     void missingProgramFolderEndsWithAFolderMessage();
     void missingLevelFileGivesTheThreeLineMessage();
     void levelFileFoundWithoutRegardToCase();
@@ -37,6 +38,7 @@ private slots:
     void closeQuestionAnswers_data();
     void closeQuestionAnswers();
     void statusLineShowsLevelNameAndSteps();
+    void levelNamesShowAsStoredNotAsMarkup();
 };
 
 void TestStartup::freshFolderGetsFoldersAndSettings()
@@ -51,16 +53,38 @@ void TestStartup::freshFolderGetsFoldersAndSettings()
     QVERIFY(!game.window->gameChanged);
 }
 
-void TestStartup::fileNamedSavedBlocksTheFolder()
+void TestStartup::entryNamedSavedBlocksTheFolder_data()
 {
-    ProgramFolder folder;
-    writeAllBytes(folder.file("saved"), "not a folder");
-    writeLevelFile(folder.file("QLM.ZHN"), sampleLevels());
-    ScriptedDialogs dialogs;
-    auto window = modMain::Start(folder.path());
-    QVERIFY(window);
-    QVERIFY(QFileInfo(folder.file("saved")).isFile());
-    QVERIFY(dialogs.messages.isEmpty());
+    QTest::addColumn<bool>("brokenLink");
+    QTest::newRow("file") << false;
+    // A link to a folder that is gone (an unplugged drive, say) is found
+    // like a file: the game starts, and saving reports the failure.
+    QTest::newRow("broken symbolic link") << true;
+}
+
+void TestStartup::entryNamedSavedBlocksTheFolder()
+{
+    QFETCH(bool, brokenLink);
+    StartedGame game(sampleLevels(), [&](const ProgramFolder& folder) {
+        if (brokenLink)
+            QFile::link(folder.file("gone/away"), folder.file("saved"));
+        else
+            writeAllBytes(folder.file("saved"), "not a folder");
+    });
+    QVERIFY(game.window);
+    const QFileInfo saved(game.folder.file("saved"));
+    QCOMPARE(saved.isSymLink(), brokenLink);
+    QVERIFY(!saved.isDir());
+    QVERIFY(game.dialogs.messages.isEmpty());
+
+    game.newGame(0);
+    game.dialogs.inputs << "kept";
+    game.window->mnuSaveGame->trigger();
+    QCOMPARE(game.dialogs.messages.size(), 1);
+    QCOMPARE(game.dialogs.messages.first().title, QStringLiteral("Quillmere - Saving Error"));
+    QVERIFY(game.dialogs.messages.first().text.contains(
+        QDir::toNativeSeparators(game.folder.file("saved/kept.sav"))));
+    QVERIFY(!QFileInfo(game.folder.file("gone")).exists());
 }
 
 void TestStartup::missingProgramFolderEndsWithAFolderMessage()
@@ -242,6 +266,23 @@ void TestStartup::statusLineShowsLevelNameAndSteps()
     QCOMPARE(game.window->lblSteps->text(), QStringLiteral("Steps: 0"));
     game.newGame(69);
     QCOMPARE(game.window->lblStatus->text(), QStringLiteral("Level: 70 - Last      "));
+}
+
+void TestStartup::levelNamesShowAsStoredNotAsMarkup()
+{
+    LevelTable levels = sampleLevels();
+    levels[0].name = fitLevelName("<u>Easy");
+    levels[1].name = "a&lt;b <b>";
+    StartedGame game(levels);
+    for (int k : {0, 1}) {
+        game.newGame(k);
+        const QLabel* status = game.window->lblStatus;
+        const QString shown = QStringLiteral("Level: %1 - ").arg(k + 1) + levels[k].name;
+        QCOMPARE(status->text(), shown);
+        // Drawn as the literal text, padding included: markup would draw
+        // fewer characters and collapse the spaces.
+        QCOMPARE(status->sizeHint().width(), status->fontMetrics().size(0, shown).width());
+    }
 }
 
 QTEST_MAIN(TestStartup)

@@ -198,7 +198,9 @@ void TestDrag::tallPieceGrabbedByItsLowerCell()
     d.board.ClearGrid();
     d.board.MarkPiece(2, 1, 0);
     d.pictures[2] = {1, 0};
-    d.press(2, DragDriver::cx(1), DragDriver::cy(1));
+    // Pressed in the upper half of its lower cell: the piece's own offset
+    // (65 pixels) decides the grabbed cell, not the board's origin.
+    d.press(2, DragDriver::cx(1), 30 + 65);
     QCOMPARE(d.drag.grabRow, 1);
     d.move(DragDriver::cx(1), DragDriver::cy(2));
     d.move(DragDriver::cx(1), DragDriver::cy(3));
@@ -207,6 +209,18 @@ void TestDrag::tallPieceGrabbedByItsLowerCell()
     QCOMPARE(d.board.pieces[2].row, 3);
     QCOMPARE(d.board.grid[4][1], 2);
     QCOMPARE(d.board.grid[0][1], -1);
+
+    // Grabbed by the lower cell again and dragged far below the board: the
+    // clamp keeps the grabbed row, so the piece reaches the bottom row.
+    d.board.UnmarkPiece(2, 1, 3);
+    d.board.MarkPiece(2, 1, 0);
+    d.pictures[2] = {1, 0};
+    d.press(2, DragDriver::cx(1), DragDriver::cy(1));
+    d.move(DragDriver::cx(1), 900);
+    QCOMPARE(d.pictures[2], (PieceDrag::Cell{1, 3}));
+    d.release(DragDriver::cx(1), 900);
+    QCOMPARE(d.board.pieces[2].row, 3);
+    QCOMPARE(d.board.grid[4][1], 2);
 }
 
 void TestDrag::squareOntoTheGoalAsksForTheWin()
