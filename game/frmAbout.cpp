@@ -19,6 +19,13 @@ namespace {
 
 constexpr char kCopyright[] = "Copyright \u00A9 2026 Quillmere";
 
+// The shift state of the hidden sequence: Shift, Ctrl and Alt only, so that
+// Meta or keypad flags held at the same time do not matter.
+Qt::KeyboardModifiers shiftState(Qt::KeyboardModifiers modifiers)
+{
+    return modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+}
+
 void setTextColour(QLabel* label, const QColor& colour)
 {
     QPalette palette = label->palette();
@@ -44,6 +51,7 @@ frmAbout::frmAbout(frmMain* owner)
     lblProd = new QLabel(this);
     lblProd->setObjectName(QStringLiteral("lblProd"));
     lblProd->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblProd->setTextFormat(Qt::PlainText);
     lblProd->setFont(msSansSerif(8.25));
     placeTwips(lblProd, 960, 120, 3135, 735);
 
@@ -138,20 +146,20 @@ void frmAbout::lblUpdates_MouseMove()
 void frmAbout::lblEmail_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift)
 {
     markVisited(lblEmail);
-    if (shift == (Qt::ControlModifier | Qt::AltModifier))
+    if (shiftState(shift) == (Qt::ControlModifier | Qt::AltModifier))
         eggStage = 2;
 }
 
 void frmAbout::lblUpdates_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift)
 {
     markVisited(lblUpdates);
-    if (shift == (Qt::ControlModifier | Qt::AltModifier) && eggStage == 2)
+    if (shiftState(shift) == (Qt::ControlModifier | Qt::AltModifier) && eggStage == 2)
         eggStage = 3;
 }
 
 void frmAbout::imgQuill_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift)
 {
-    if (shift != Qt::ControlModifier || eggStage != 3)
+    if (shiftState(shift) != Qt::ControlModifier || eggStage != 3)
         return;
     owner_->ShowAlternativePictures();
     userDialogs().message(this, QStringLiteral("Quillmere - Easter Egg"),
@@ -205,10 +213,15 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::MouseMove) {
         email ? lblEmail_MouseMove() : lblUpdates_MouseMove();
     } else if (press) {
+        if (mouse->button() == Qt::LeftButton)
+            armedLink_ = type == QEvent::MouseButtonPress ? link : nullptr;
         email ? lblEmail_MouseDown(mouse->button(), mouse->modifiers())
               : lblUpdates_MouseDown(mouse->button(), mouse->modifiers());
-    } else if (mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint())) {
-        email ? lblEmail_Click() : lblUpdates_Click();
+    } else if (mouse->button() == Qt::LeftButton) {
+        const bool click = armedLink_ == link && link->rect().contains(mouse->position().toPoint());
+        armedLink_ = nullptr;
+        if (click)
+            email ? lblEmail_Click() : lblUpdates_Click();
     }
     return false;
 }

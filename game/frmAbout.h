@@ -49,6 +49,9 @@ private:
     void markVisited(QLabel* link);
 
     frmMain* owner_;
+    // The link under a left press that may still become a click; the second
+    // press of a double click arms none, so a double click opens once.
+    QLabel* armedLink_ = nullptr;
 };
 
 }  // namespace quill

@@ -1,6 +1,7 @@
 #include "game/plaindialog.h"
 
 #include "game/placement.h"
+#include "ui/buttonkeys.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -32,6 +33,8 @@ void PlainDialog::keyPressEvent(QKeyEvent* event)
 {
     // No button is the dialog's cancel button.
     if (event->key() == Qt::Key_Escape)
+        return;
+    if (pressFocusedButton(this, event))
         return;
     QDialog::keyPressEvent(event);
 }

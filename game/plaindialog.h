@@ -7,7 +7,8 @@ class QPushButton;
 namespace quill {
 
 // A modal dialog of the game: fixed client size in twips, centred on its
-// owner, and buttons that answer neither Enter nor Esc.
+// owner, and no default or cancel button: Enter presses only the focused
+// button, and Esc does nothing.
 class PlainDialog : public QDialog {
     Q_OBJECT
 

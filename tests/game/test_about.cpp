@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QtTest>
 
@@ -88,6 +89,8 @@ QList<Press> parsePresses(const QString& script)
                 press.keys |= Qt::ShiftModifier;
             else if (key == QLatin1Char('M'))
                 press.keys |= Qt::MetaModifier;
+            else if (key == QLatin1Char('K'))
+                press.keys |= Qt::KeypadModifier;
         }
         if (parts.value(2) == QLatin1String("R"))
             press.button = Qt::RightButton;
@@ -148,6 +151,9 @@ private slots:
 
     // The links
     void linkClicksOpenTheirAddresses();
+    void doubleClickOnALinkOpensItOnce();
+    void enterAndSpaceOnTheFocusedOkCloseTheBox_data();
+    void enterAndSpaceOnTheFocusedOkCloseTheBox();
     void linkFailureMessage_data();
     void linkFailureMessage();
 
@@ -252,6 +258,55 @@ void TestAbout::linkClicksOpenTheirAddresses()
     QVERIFY(game.dialogs.messages.isEmpty());
 }
 
+void TestAbout::doubleClickOnALinkOpensItOnce()
+{
+    // Qt 6 delivers a double click as press, release, press, double click,
+    // release; older platforms leave out the second press.
+    auto send = [](QWidget* link, QEvent::Type type) {
+        const QPointF at = link->rect().center();
+        QMouseEvent event(type, at, link->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(link, &event);
+    };
+    using E = QEvent;
+    StartedGame game;
+    QVERIFY(withAboutBox(*game.window, [&](frmAbout* about) {
+        for (QEvent::Type type : {E::MouseButtonPress, E::MouseButtonRelease, E::MouseButtonPress,
+                                  E::MouseButtonDblClick, E::MouseButtonRelease})
+            send(about->lblEmail, type);
+        for (QEvent::Type type : {E::MouseButtonPress, E::MouseButtonRelease, E::MouseButtonDblClick,
+                                  E::MouseButtonRelease})
+            send(about->lblUpdates, type);
+    }));
+    QCOMPARE(game.dialogs.opened.size(), 2);
+    QCOMPARE(game.dialogs.opened[0].scheme(), QStringLiteral("mailto"));
+    QCOMPARE(game.dialogs.opened[1].scheme(), QStringLiteral("https"));
+}
+
+void TestAbout::enterAndSpaceOnTheFocusedOkCloseTheBox_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestAbout::enterAndSpaceOnTheFocusedOkCloseTheBox()
+{
+    QFETCH(int, key);
+    StartedGame game;
+    bool closed = false;
+    QVERIFY(runWithModal<frmAbout>([&] { game.window->mnuAbout->trigger(); }, [&](frmAbout* about) {
+        QCOMPARE(about->focusWidget(), about->cmdOk);
+        QTest::keyClick(about->cmdOk, Qt::Key(key));
+        closed = !about->isVisible();
+        if (!closed)
+            about->close();
+    }));
+    QVERIFY(closed);
+}
+
 void TestAbout::linkFailureMessage_data()
 {
     QTest::addColumn<bool>("email");
@@ -309,7 +364,9 @@ void TestAbout::keySequence_data()
     QTest::newRow("Ctrl+Alt+Shift on the e-mail link") << QStringLiteral("E:CAS U:CA Q:C") << 0 << 0;
     QTest::newRow("Ctrl+Alt+Shift on the updates link") << QStringLiteral("E:CA U:CAS Q:C") << 0 << 2;
     QTest::newRow("Ctrl+Alt on the picture") << QStringLiteral("E:CA U:CA Q:CA") << 0 << 3;
-    QTest::newRow("Ctrl+Meta on the picture") << QStringLiteral("E:CA U:CA Q:CM") << 0 << 3;
+    // Only Shift, Ctrl and Alt count: Meta (Super) and the keypad flag do not.
+    QTest::newRow("Ctrl+Meta on the picture") << QStringLiteral("E:CA U:CA Q:CM") << 1 << 3;
+    QTest::newRow("Meta and keypad flags on the links") << QStringLiteral("E:CAM U:CAK Q:CK") << 1 << 3;
     QTest::newRow("no keys on the picture") << QStringLiteral("E:CA U:CA Q:-") << 0 << 3;
     QTest::newRow("the picture first") << QStringLiteral("Q:C E:CA U:CA") << 0 << 3;
     QTest::newRow("any mouse button") << QStringLiteral("E:CA:R U:CA:M Q:C:R") << 1 << 3;
