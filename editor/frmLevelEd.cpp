@@ -2,11 +2,14 @@
 
 #include "model/programfolder.h"
 #include "model/rounding.h"
+#include "ui/buttonkeys.h"
 #include "ui/filemessages.h"
 #include "ui/uistyle.h"
 #include "ui/userdialogs.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -28,6 +31,7 @@ constexpr QRgb kFaceColour = qRgb(192, 192, 192);
 const char kTitle[] = "Quillmere Level Editor";
 const char kErrorTitle[] = "Quillmere Level Editor - Error";
 const char kSavingErrorTitle[] = "Quillmere Level Editor - Saving Error";
+const char kExitTitle[] = "Quillmere Level Editor - Exit";
 
 void placeInTwips(QWidget* control, int left, int top, int width, int height)
 {
@@ -156,6 +160,7 @@ void frmLevelEd::BuildControls()
     lblLevelNum = new QLabel(this);
     lblLevelNum->setObjectName(QStringLiteral("lblLevelNum"));
     lblLevelNum->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblLevelNum->setTextFormat(Qt::PlainText);
     placeInTwips(lblLevelNum, 120, 3960, 2895, 375);
 
     txtLevelName = new QLineEdit(this);
@@ -203,6 +208,7 @@ bool frmLevelEd::Form_Load()
                               UserDialogs::Buttons::Ok);
         return false;
     }
+    savedLevels_ = levels;
     ShowLevel();
     ShowLevelNumber();
     // The first control of the tab order starts focused and chosen.
@@ -233,6 +239,11 @@ void frmLevelEd::cmdPrev_Click()
 
 void frmLevelEd::cmdSave_Click()
 {
+    SaveLevels();
+}
+
+bool frmLevelEd::SaveLevels()
+{
     StoreLevel();
     const FileStatus status = writeLevelFile(levelPath_, levels);
     // Every edit is still in memory, so the user can mend the cause and save again.
@@ -240,7 +251,39 @@ void frmLevelEd::cmdSave_Click()
         userDialogs().message(this, QString::fromLatin1(kSavingErrorTitle),
                               fileErrorText("saving", status), UserDialogs::Icon::Critical,
                               UserDialogs::Buttons::Ok);
+        return false;
     }
+    savedLevels_ = levels;
+    return true;
+}
+
+bool frmLevelEd::HasUnsavedChanges() const
+{
+    LevelTable current = levels;
+    current[curLevel] = LevelAsStored();
+    return current != savedLevels_;
+}
+
+void frmLevelEd::closeEvent(QCloseEvent* event)
+{
+    if (HasUnsavedChanges()) {
+        const UserDialogs::Answer answer = userDialogs().message(
+            this, QString::fromLatin1(kExitTitle),
+            QStringLiteral("Save the changes to the levels before closing?"),
+            UserDialogs::Icon::Question, UserDialogs::Buttons::YesNoCancel);
+        if (answer == UserDialogs::Answer::Cancel
+            || (answer == UserDialogs::Answer::Yes && !SaveLevels())) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+void frmLevelEd::keyPressEvent(QKeyEvent* event)
+{
+    if (!pressFocusedButton(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 void frmLevelEd::cmdClear_Click()
@@ -305,12 +348,15 @@ void frmLevelEd::ShowLevel()
         name.truncate(nul);
     txtLevelName->setText(name);
     txtLevelName->setCursorPosition(0);
+    shownName_ = txtLevelName->text();
     for (int16_t i = 0; i < kPieceCount; ++i) {
         const int16_t value = record.positions[i];
         // A piece that does not fit on the board stays off it, so the level
-        // still shows and can be mended.
-        if (!positionAllowed(i, value))
+        // still shows and can be mended; untouched, it keeps its value.
+        if (!positionAllowed(i, value)) {
+            keepStored_[i] = true;
             continue;
+        }
         const int16_t col = columnOf(value);
         const int16_t row = rowOf(value);
         PaintPiece(i, static_cast<int16_t>(row * kColumns + col));
@@ -320,13 +366,22 @@ void frmLevelEd::ShowLevel()
 
 void frmLevelEd::StoreLevel()
 {
-    LevelRecord& record = levels[curLevel];
-    record.name = fitLevelName(txtLevelName->text());
+    levels[curLevel] = LevelAsStored();
+}
+
+LevelRecord frmLevelEd::LevelAsStored() const
+{
+    LevelRecord record = levels[curLevel];
+    if (txtLevelName->text() != shownName_)
+        record.name = fitLevelName(txtLevelName->text());
     for (int i = 0; i < kPieceCount; ++i) {
+        if (keepStored_[i])
+            continue;
         const Piece& piece = board.pieces[i];
         record.positions[i] = positionValue(std::max<int16_t>(piece.col, 0),
                                             std::max<int16_t>(piece.row, 0));
     }
+    return record;
 }
 
 void frmLevelEd::ShowLevelNumber()
@@ -336,6 +391,7 @@ void frmLevelEd::ShowLevelNumber()
 
 void frmLevelEd::ClearBoard()
 {
+    keepStored_.fill(false);
     board.ClearGrid();
     for (Piece& piece : board.pieces) {
         piece.col = -1;
@@ -347,6 +403,7 @@ void frmLevelEd::ClearBoard()
 
 void frmLevelEd::MarkPiece(int16_t piece, int16_t col, int16_t row)
 {
+    keepStored_[piece] = false;
     board.MarkPiece(piece, col, row);
 }
 

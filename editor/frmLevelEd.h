@@ -71,6 +71,11 @@ public:
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdExit = nullptr;
 
+protected:
+    // Exit and the close box ask first when anything is not saved.
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     explicit frmLevelEd(const QString& folder);
 
@@ -91,6 +96,11 @@ private:
 
     void ShowLevel();
     void StoreLevel();
+    // The record that StoreLevel would make of the shown level.
+    LevelRecord LevelAsStored() const;
+    // Writes the whole table; false (the user told) when the write failed.
+    bool SaveLevels();
+    bool HasUnsavedChanges() const;
     void ShowLevelNumber();
     void ClearBoard();
     void MarkPiece(int16_t piece, int16_t col, int16_t row);
@@ -106,6 +116,14 @@ private:
     QString folder_;
     QString levelPath_;
     QButtonGroup* selection_ = nullptr;
+    // The table as last read or saved.
+    LevelTable savedLevels_;
+    // What the name box showed for the level; while it still shows that,
+    // the stored name is kept byte for byte.
+    QString shownName_;
+    // Pieces whose stored value has no place on the board and that the user
+    // has not touched since the level was shown: they keep that value.
+    std::array<bool, kPieceCount> keepStored_{};
 };
 
 }  // namespace quill

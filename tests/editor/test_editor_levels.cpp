@@ -25,8 +25,9 @@ private slots:
     void shortNameIsStoredPaddedWithSpaces();
     void tenCharacterNameIsStoredWhole();
     void nameBytesAboveAsciiSurviveAStore();
-    void exitLeavesTheFileAsItWas();
-    void closingTheWindowAsksNothingAndSavesNothing();
+    void exitAsksFirstWhenSomethingIsUnsaved_data();
+    void exitAsksFirstWhenSomethingIsUnsaved();
+    void onlyViewedLevelsAreSavedByteForByteAndAskNothing();
     void saveWritesAllSeventyRecords();
     void saveKeepsTheShownLevelAndTheChoice();
     void saveCreatesAMissingFileOf2100Bytes();
@@ -168,31 +169,81 @@ void TestEditorLevels::nameBytesAboveAsciiSurviveAStore()
     QCOMPARE(session.fileBytes(), file);
 }
 
-void TestEditorLevels::exitLeavesTheFileAsItWas()
+void TestEditorLevels::exitAsksFirstWhenSomethingIsUnsaved_data()
 {
-    EditorSession session;
-    QVERIFY(session.opened());
-    frmLevelEd& ed = session.ed();
-    click(ed.txtLevelName);
-    QTest::keyClicks(ed.txtLevelName, "x");
-    click(ed.cmdClear);
-    click(ed.cmdNext);
-    click(ed.lblBlank);
-    clickCell(ed, 1, 0);
-    click(ed.cmdExit);
-    QVERIFY(!ed.isVisible());
-    QVERIFY(session.dialogs.messages.isEmpty());
-    QCOMPARE(session.fileBytes(), session.original);
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("saved");
+    using A = UserDialogs::Answer;
+    QTest::newRow("exit, no") << false << int(A::No) << true << false;
+    QTest::newRow("exit, cancel") << false << int(A::Cancel) << false << false;
+    QTest::newRow("exit, yes") << false << int(A::Yes) << true << true;
+    QTest::newRow("close box, no") << true << int(A::No) << true << false;
+    QTest::newRow("close box, cancel") << true << int(A::Cancel) << false << false;
+    QTest::newRow("close box, yes") << true << int(A::Yes) << true << true;
 }
 
-void TestEditorLevels::closingTheWindowAsksNothingAndSavesNothing()
+void TestEditorLevels::exitAsksFirstWhenSomethingIsUnsaved()
 {
+    QFETCH(bool, closeBox);
+    QFETCH(int, answer);
+    QFETCH(bool, ends);
+    QFETCH(bool, saved);
     EditorSession session;
     QVERIFY(session.opened());
     frmLevelEd& ed = session.ed();
+    // An edit on a level that is no longer shown is unsaved work too.
     click(ed.cmdClear);
     click(ed.cmdNext);
-    QVERIFY(ed.close());
+    session.dialogs.answers << UserDialogs::Answer(answer);
+    if (closeBox)
+        ed.close();
+    else
+        click(ed.cmdExit);
+
+    QCOMPARE(session.dialogs.messages.size(), 1);
+    const auto& asked = session.dialogs.messages.first();
+    QCOMPARE(asked.title, QStringLiteral("Quillmere Level Editor - Exit"));
+    QCOMPARE(asked.text, QStringLiteral("Save the changes to the levels before closing?"));
+    QCOMPARE(asked.icon, UserDialogs::Icon::Question);
+    QCOMPARE(asked.buttons, UserDialogs::Buttons::YesNoCancel);
+    QCOMPARE(ed.isVisible(), !ends);
+    QCOMPARE(decodeLevelTable(session.fileBytes())[0].positions == Positions{}, saved);
+    if (saved)
+        QCOMPARE(session.fileBytes().size(), kLevelFileSize);
+    else
+        QCOMPARE(session.fileBytes(), session.original);
+}
+
+void TestEditorLevels::onlyViewedLevelsAreSavedByteForByteAndAskNothing()
+{
+    // Names with NULs and odd bytes, pieces without a place: looking at
+    // every level and saving changes no byte, and nothing counts as unsaved.
+    LevelTable levels = sampleLevels();
+    levels[0].name = QString(kNameLength, QChar(0));
+    levels[1].name = QStringLiteral("ab") + QString(8, QChar(0));
+    levels[2].positions[3] = 43;
+    levels[2].positions[6] = -7;
+    levels[69].positions[0] = 32767;
+    QByteArray file = encodeLevelTable(levels);
+    file[1 * kLevelRecordSize + 5] = '\x81';
+    EditorSession session(file + QByteArray("tail"));
+    QVERIFY(session.opened());
+    frmLevelEd& ed = session.ed();
+    for (int k = 0; k < kLevelCount; ++k)
+        click(ed.cmdNext);
+    click(ed.cmdPrev);
+    click(ed.cmdSave);
+    QCOMPARE(session.fileBytes(), session.original);
+
+    // A level changed and changed back is not unsaved either.
+    click(ed.cmdNext);
+    click(ed.lblBlank);
+    clickCell(ed, 0, 0);
+    click(ed.lblColor[2]);
+    clickCell(ed, 0, 0);
+    click(ed.cmdExit);
     QVERIFY(!ed.isVisible());
     QVERIFY(session.dialogs.messages.isEmpty());
     QCOMPARE(session.fileBytes(), session.original);

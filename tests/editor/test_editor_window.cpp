@@ -269,6 +269,13 @@ void TestEditorWindow::storedPieceThatDoesNotFitIsShownOffTheBoard()
         QVERIFY(colourOf(label) != pieceColour(ed, piece));
     QVERIFY(session.dialogs.messages.isEmpty());
 
+    // Only looked at, the piece keeps its stored value.
+    click(ed.cmdNext);
+    click(ed.cmdPrev);
+    click(ed.cmdSave);
+    QCOMPARE(session.fileBytes(), session.original);
+    QCOMPARE(ed.board.pieces[piece].col, -1);
+
     // The level can be mended: the piece goes back to its classic place.
     const int16_t home = classicStart()[piece];
     click(ed.lblColor[piece]);
