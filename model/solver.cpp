@@ -659,4 +659,19 @@ const SlideSolver& slideSolver()
     return solver;
 }
 
+std::array<LevelVerdict, kLevelCount> judgeLevels(const LevelTable& levels)
+{
+    const std::vector<uint8_t> distance = slideSolver().distanceTable();
+    std::array<LevelVerdict, kLevelCount> verdicts;
+    for (int k = 0; k < kLevelCount; ++k) {
+        LevelVerdict& verdict = verdicts[k];
+        verdict.fault = findPositionFault(levels[k].positions);
+        if (verdict.valid()) {
+            const uint8_t d = distance[slideSolver().indexOf(levels[k].positions)];
+            verdict.steps = d == SlideSolver::kUnsolvable ? -1 : d;
+        }
+    }
+    return verdicts;
+}
+
 }  // namespace quill

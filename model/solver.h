@@ -2,6 +2,7 @@
 
 #include "model/levelfile.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -111,5 +112,19 @@ private:
 
 // One solver for the whole program; built on first use.
 const SlideSolver& slideSolver();
+
+// What can be said of a level's start: its first fault, or the fewest
+// steps that solve it (0 when the principal piece already stands on the
+// goal, -1 when no sequence of slides does).
+struct LevelVerdict {
+    PositionFault fault;
+    int steps = -1;
+
+    bool valid() const { return fault.none(); }
+    bool solvable() const { return valid() && steps >= 0; }
+};
+
+// Every level of a table, from one whole-space distance table.
+std::array<LevelVerdict, kLevelCount> judgeLevels(const LevelTable& levels);
 
 }  // namespace quill

@@ -190,36 +190,12 @@ QString faultText(const PositionFault& fault)
 
 const char kUnsolvableText[] = "no series of slides brings piece 0 to the bottom middle";
 
-// What list and check say about one level.
-struct Verdict {
-    PositionFault fault;
-    int steps = -1;  // -1: invalid or unsolvable
-
-    bool valid() const { return fault.none(); }
-    bool solvable() const { return steps >= 0; }
-};
-
-std::array<Verdict, kLevelCount> judgeLevels(const LevelTable& levels)
-{
-    const std::vector<uint8_t> distance = slideSolver().distanceTable();
-    std::array<Verdict, kLevelCount> verdicts;
-    for (int k = 0; k < kLevelCount; ++k) {
-        Verdict& verdict = verdicts[k];
-        verdict.fault = findPositionFault(levels[k].positions);
-        if (verdict.valid()) {
-            const uint8_t d = distance[slideSolver().indexOf(levels[k].positions)];
-            verdict.steps = d == SlideSolver::kUnsolvable ? -1 : d;
-        }
-    }
-    return verdicts;
-}
-
 // The collection that list and check read, with a verdict on every level:
 // at most one FILE, no options but --json. Fills `judged`, or returns the
 // exit status when the command cannot go on.
 struct Judged {
     Collection collection;
-    std::array<Verdict, kLevelCount> verdicts;
+    std::array<LevelVerdict, kLevelCount> verdicts;
 };
 
 std::optional<int> readAndJudge(const Arguments& args, const char* command, std::optional<Judged>& judged)
@@ -260,7 +236,7 @@ int listCommand(const Arguments& args)
     QJsonArray rows;
     for (int k = 0; k < kLevelCount; ++k) {
         const LevelRecord& level = judged->collection.levels[k];
-        const Verdict& verdict = judged->verdicts[k];
+        const LevelVerdict& verdict = judged->verdicts[k];
         if (args.json) {
             QJsonObject row;
             row[QStringLiteral("level")] = k + 1;
@@ -309,7 +285,7 @@ int checkCommand(const Arguments& args)
                       .arg(collection.size)
                       .arg(kLevelFileSize));
     for (int k = 0; k < kLevelCount; ++k) {
-        const Verdict& verdict = judged->verdicts[k];
+        const LevelVerdict& verdict = judged->verdicts[k];
         if (!verdict.valid())
             report(k + 1, faultText(verdict.fault));
         else if (!verdict.solvable())
