@@ -188,8 +188,9 @@ GameSession::Outcome GameSession::SlideHeld(int dc, int dr)
 {
     const PieceDrag::Cell target{static_cast<int16_t>(drag.curCol + dc),
                                  static_cast<int16_t>(drag.curRow + dr)};
-    const PieceDrag::MoveResult move = drag.MoveToCell(board, target);
-    return {move.pictureMoved, false, false};
+    const PieceDrag::Cell before = drag.pictureCell();
+    drag.MoveToCell(board, target);
+    return {!(drag.pictureCell() == before), false, false};
 }
 
 GameSession::Outcome GameSession::MoveSelection(int dc, int dr)

@@ -1,0 +1,95 @@
+#include "model/progress.h"
+
+#include <QList>
+#include <limits>
+
+namespace quill {
+namespace {
+
+// Far more than a record of 70 short lines ever needs.
+constexpr qint64 kProgressReadLimit = 256 * 1024;
+constexpr char kHeader[] = "# Quillmere progress: level, fewest steps, start position of the level\n";
+
+std::optional<long long> parseInteger(const QByteArray& word, long long low, long long high)
+{
+    bool ok = false;
+    const long long value = word.toLongLong(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<int32_t> Progress::bestFor(int index, const Positions& start) const
+{
+    if (index < 0 || index >= kLevelCount)
+        return std::nullopt;
+    const std::optional<Record>& record = records_[index];
+    if (!record || record->start != start)
+        return std::nullopt;
+    return record->best;
+}
+
+bool Progress::noteWin(int index, const Positions& start, int32_t steps)
+{
+    if (index < 0 || index >= kLevelCount || steps < 0)
+        return false;
+    const std::optional<int32_t> best = bestFor(index, start);
+    if (best && *best <= steps)
+        return false;
+    records_[index] = Record{steps, start};
+    return true;
+}
+
+QByteArray Progress::encode() const
+{
+    QByteArray bytes(kHeader);
+    for (int k = 0; k < kLevelCount; ++k) {
+        if (!records_[k])
+            continue;
+        bytes += QByteArray::number(k + 1) + ' ' + QByteArray::number(records_[k]->best);
+        for (int16_t value : records_[k]->start)
+            bytes += ' ' + QByteArray::number(value);
+        bytes += '\n';
+    }
+    return bytes;
+}
+
+Progress Progress::decode(const QByteArray& bytes)
+{
+    Progress progress;
+    for (const QByteArray& line : bytes.split('\n')) {
+        const QList<QByteArray> words = line.simplified().split(' ');
+        if (words.size() != 2 + kPieceCount || words[0].startsWith('#'))
+            continue;
+        const auto level = parseInteger(words[0], 1, kLevelCount);
+        const auto best = parseInteger(words[1], 0, std::numeric_limits<int32_t>::max());
+        Positions start{};
+        bool positionsRead = true;
+        for (int i = 0; i < kPieceCount && positionsRead; ++i) {
+            const auto value = parseInteger(words[2 + i], std::numeric_limits<int16_t>::min(),
+                                            std::numeric_limits<int16_t>::max());
+            positionsRead = value.has_value();
+            start[i] = static_cast<int16_t>(value.value_or(0));
+        }
+        if (level && best && positionsRead)
+            progress.records_[*level - 1] = Record{static_cast<int32_t>(*best), start};
+    }
+    return progress;
+}
+
+Progress readProgressFile(const QString& path)
+{
+    QByteArray bytes;
+    if (!readFileStart(path, kProgressReadLimit, bytes).ok())
+        return {};
+    return Progress::decode(bytes);
+}
+
+FileStatus writeProgressFile(const QString& path, const Progress& progress)
+{
+    return writeWholeFile(path, progress.encode());
+}
+
+}  // namespace quill

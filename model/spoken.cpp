@@ -1,0 +1,102 @@
+#include "model/spoken.h"
+
+#include <QStringList>
+
+namespace quill {
+namespace {
+
+QString span(const char* one, const char* many, int first, int count)
+{
+    if (count == 1)
+        return QStringLiteral("%1 %2").arg(QLatin1String(one)).arg(first + 1);
+    return QStringLiteral("%1 %2 to %3").arg(QLatin1String(many)).arg(first + 1).arg(first + count);
+}
+
+}  // namespace
+
+QString spokenPieceName(int piece)
+{
+    switch (shapeOf(piece).shapeClass) {
+    case ShapeClass::Square: return QStringLiteral("Principal piece");
+    case ShapeClass::Wide: return QStringLiteral("Wide piece");
+    case ShapeClass::Tall: return QStringLiteral("Tall piece %1").arg(piece - 1);
+    case ShapeClass::Single: return QStringLiteral("Small piece %1").arg(piece - 5);
+    }
+    return {};
+}
+
+QString spokenPlace(int piece, int col, int row)
+{
+    const Shape& shape = shapeOf(piece);
+    return span("column", "columns", col, shape.width) + QStringLiteral(", ")
+           + span("row", "rows", row, shape.height);
+}
+
+QString spokenPiece(int piece, int col, int row)
+{
+    const Shape& shape = shapeOf(piece);
+    return QStringLiteral("%1, %2 by %3, %4")
+        .arg(spokenPieceName(piece))
+        .arg(shape.width)
+        .arg(shape.height)
+        .arg(spokenPlace(piece, col, row));
+}
+
+QString spokenFreeWays(const Board& board, int piece)
+{
+    const Piece& p = board.pieces[piece];
+    const auto id = static_cast<int16_t>(piece);
+    QStringList ways;
+    if (p.col > 0 && board.HorizontalPathFree(id, p.col, static_cast<int16_t>(p.col - 1), p.row))
+        ways << QStringLiteral("left");
+    if (p.col + p.width < kColumns
+        && board.HorizontalPathFree(id, p.col, static_cast<int16_t>(p.col + 1), p.row))
+        ways << QStringLiteral("right");
+    if (p.row > 0 && board.VerticalPathFree(id, p.row, static_cast<int16_t>(p.row - 1), p.col))
+        ways << QStringLiteral("up");
+    if (p.row + p.height < kRows
+        && board.VerticalPathFree(id, p.row, static_cast<int16_t>(p.row + 1), p.col))
+        ways << QStringLiteral("down");
+    if (ways.isEmpty())
+        return QStringLiteral("It cannot slide.");
+    const QString last = ways.takeLast();
+    return QStringLiteral("It can slide ")
+           + (ways.isEmpty() ? last : ways.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last)
+           + QLatin1Char('.');
+}
+
+QString spokenCell(int col, int row)
+{
+    return QStringLiteral("column %1, row %2").arg(col + 1).arg(row + 1);
+}
+
+SpokenText spokenPicture(const GameSession& session, int piece)
+{
+    const PieceDrag::Cell cell = session.pictureCell(static_cast<int16_t>(piece));
+    return {spokenPiece(piece, cell.col, cell.row), spokenFreeWays(session.board, piece)};
+}
+
+SpokenText spokenBoard(const GameSession& session)
+{
+    SpokenText spoken{QStringLiteral("Board"),
+                      QStringLiteral("Arrow keys choose a piece, Space or Enter picks it up, arrow "
+                                     "keys slide it, Space or Enter puts it down, Esc puts it back.")};
+    if (session.state() == GameSession::State::Won) {
+        spoken.name = QStringLiteral("Board: the level is finished");
+    } else if (session.playing() && session.selectionShown()) {
+        const int16_t piece = session.selectedPiece();
+        const PieceDrag::Cell cell = session.pictureCell(piece);
+        spoken.name = QStringLiteral("Board: ") + spokenPiece(piece, cell.col, cell.row)
+                      + (session.holding() ? QStringLiteral(", held") : QStringLiteral(", selected"));
+    }
+    if (const std::optional<GameSession::Hint>& hint = session.hint()) {
+        const PieceDrag::Cell from = session.pictureCell(hint->piece);
+        spoken.description = QStringLiteral("Hint: slide the %1 from %2 to %3.")
+                                 .arg(spokenPieceName(hint->piece).toLower(),
+                                      spokenPlace(hint->piece, from.col, from.row),
+                                      spokenPlace(hint->piece, hint->target.col, hint->target.row));
+    }
+    return spoken;
+}
+
+}  // namespace quill

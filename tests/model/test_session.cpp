@@ -1,0 +1,404 @@
+// The game in progress: undo and redo, hints, keyboard play over the drag
+// rules, the player's record, and what the screen reader is told.
+
+#include "model/gamesession.h"
+#include "model/progress.h"
+#include "model/solver.h"
+#include "model/spoken.h"
+#include "tests/support/fixtures.h"
+
+#include <QtTest>
+#include <limits>
+
+using namespace quill;
+using Key = GameSession::Key;
+
+namespace {
+
+using Cell = PieceDrag::Cell;
+
+// The principal piece one row above the goal: 0 at (1,2), the wide piece at
+// (1,0), tall pieces at the sides, singles at (1,1), (2,1), (0,4) and
+// (3,4); (1,4) and (2,4) are empty below the principal piece.
+Positions nearlySolved()
+{
+    return {21, 1, 0, 3, 20, 23, 11, 12, 40, 43};
+}
+
+// Drags `piece` with the mouse from the centre of one of its cells to the
+// centre of another cell, and lets go there.
+GameSession::Outcome mouseSlide(GameSession& s, int piece, Cell from, Cell to)
+{
+    const Piece& p = s.board.pieces[piece];
+    const int left = pieceLeftPx(p.col);
+    const int top = pieceTopPx(p.row);
+    auto offset = [&](Cell c) {
+        return QPointF(pieceLeftPx(c.col) + 30 - left, pieceTopPx(c.row) + 30 - top);
+    };
+    s.MousePress(static_cast<int16_t>(piece), left, top, offset(from).x(), offset(from).y());
+    s.MouseMove(left, top, offset(to).x(), offset(to).y());
+    return s.MouseRelease(left, top, offset(to).x(), offset(to).y());
+}
+
+GameSession started(const Positions& positions, int32_t steps = 0)
+{
+    GameSession s;
+    s.Start(0, positions, steps);
+    s.board.PlacePieces();
+    return s;
+}
+
+// Presses keys given as letters: l r u d for the arrows, p for Space, x for Esc.
+GameSession::Outcome keys(GameSession& s, const char* script)
+{
+    GameSession::Outcome last;
+    for (const char* c = script; *c; ++c) {
+        switch (*c) {
+        case 'l': last = s.PressKey(Key::Left); break;
+        case 'r': last = s.PressKey(Key::Right); break;
+        case 'u': last = s.PressKey(Key::Up); break;
+        case 'd': last = s.PressKey(Key::Down); break;
+        case 'p': last = s.PressKey(Key::PickUpOrPutDown); break;
+        case 'x': last = s.PressKey(Key::PutBack); break;
+        }
+    }
+    return last;
+}
+
+}  // namespace
+
+class TestSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    void undoAndRedoRetraceTheSlides();
+    void redoOntoTheGoalWins();
+    void nothingToTakeBackBeforeAGameOrAfterAWin();
+    void stepCountStopsAtItsTopAndUndoRestoresIt();
+    void hintIsTheFirstSlideOfAShortestSolution();
+    void hintWithoutSolutionAndWhenItGoes();
+    void keyboardSelectionFindsTheNearestPiece();
+    void keyboardSlidesFollowTheDragRules();
+    void keyboardPutBackAndWin();
+    void progressKeepsTheBestOfTheLevelAsPlayed();
+    void brokenProgressFilesReadAsEmpty_data();
+    void brokenProgressFilesReadAsEmpty();
+    void spokenNamesSayWhatAndWhere();
+};
+
+void TestSession::undoAndRedoRetraceTheSlides()
+{
+    GameSession s = started(test::classicStart(), 5);
+    const Board atStart = s.board;
+    // Single 8 from (0,4) right to (1,4), then single 9 from (3,4) left to (2,4).
+    QVERIFY(mouseSlide(s, 8, {0, 4}, {1, 4}).committed);
+    QVERIFY(mouseSlide(s, 9, {3, 4}, {2, 4}).committed);
+    const Board afterTwo = s.board;
+    QCOMPARE(s.steps, 7);
+    s.gameChanged = false;
+
+    QVERIFY(s.Undo().committed);
+    QCOMPARE(s.steps, 6);
+    QVERIFY(s.gameChanged);
+    QCOMPARE(s.board.pieces[9].col, 3);
+    QCOMPARE(s.board.cell(3, 4), int16_t(9));
+    QCOMPARE(s.board.cell(2, 4), Board::kEmpty);
+    s.Undo();
+    QCOMPARE(s.board.grid, atStart.grid);
+    QCOMPARE(s.steps, 5);
+    QVERIFY(!s.canUndo());
+    QVERIFY(s.canRedo());
+
+    s.Redo();
+    s.Redo();
+    QCOMPARE(s.board.grid, afterTwo.grid);
+    QCOMPARE(s.steps, 7);
+    QVERIFY(!s.canRedo());
+
+    // A new slide empties what could be put back; a drag that ends where it
+    // started is no slide and keeps it.
+    s.Undo();
+    mouseSlide(s, 9, {3, 4}, {3, 4});
+    QVERIFY(s.canRedo());
+    mouseSlide(s, 8, {1, 4}, {0, 4});
+    QVERIFY(!s.canRedo());
+    QCOMPARE(s.steps, 7);
+
+    s.Start(3, test::classicStart(), 0);
+    QVERIFY(!s.canUndo());
+    QVERIFY(!s.canRedo());
+}
+
+void TestSession::redoOntoTheGoalWins()
+{
+    GameSession s = started(nearlySolved());
+    const GameSession::Outcome win = mouseSlide(s, 0, {1, 2}, {1, 3});
+    QVERIFY(win.won);
+    QVERIFY(!s.Undo().won);
+    QVERIFY(!s.board.IsSolved());
+    const GameSession::Outcome redo = s.Redo();
+    QVERIFY(redo.won);
+    QVERIFY(s.board.IsSolved());
+    QCOMPARE(s.steps, 1);
+}
+
+void TestSession::nothingToTakeBackBeforeAGameOrAfterAWin()
+{
+    GameSession none;
+    QVERIFY(!none.canUndo());
+    QVERIFY(!none.Undo().handled);
+    QVERIFY(!none.FindHint());
+    QVERIFY(!none.PressKey(Key::Right).handled);
+
+    GameSession s = started(nearlySolved());
+    mouseSlide(s, 8, {0, 4}, {1, 4});
+    mouseSlide(s, 8, {1, 4}, {0, 4});
+    mouseSlide(s, 0, {1, 2}, {1, 3});
+    s.Win();
+    QVERIFY(!s.canUndo());
+    QVERIFY(!s.Undo().handled);
+    QVERIFY(!s.FindHint());
+    QVERIFY(!s.gameChanged);
+}
+
+void TestSession::stepCountStopsAtItsTopAndUndoRestoresIt()
+{
+    constexpr int32_t top = std::numeric_limits<int32_t>::max();
+    GameSession s = started(test::classicStart(), top - 1);
+    mouseSlide(s, 8, {0, 4}, {1, 4});
+    mouseSlide(s, 8, {1, 4}, {0, 4});
+    QCOMPARE(s.steps, top);
+    s.Undo();
+    QCOMPARE(s.steps, top);
+    s.Undo();
+    QCOMPARE(s.steps, top - 1);
+}
+
+void TestSession::hintIsTheFirstSlideOfAShortestSolution()
+{
+    GameSession s = started(test::classicStart());
+    const std::optional<GameSession::Hint> hint = s.FindHint();
+    QVERIFY(hint);
+    QCOMPARE(hint->stepsLeft, 90);
+    QVERIFY(!s.gameChanged);
+    QCOMPARE(s.steps, 0);
+
+    // Following it leaves one step fewer, with the hinted piece moved.
+    const Piece& piece = s.board.pieces[hint->piece];
+    const Cell from{piece.col, piece.row};
+    mouseSlide(s, hint->piece, from, hint->target);
+    QCOMPARE((Cell{s.board.pieces[hint->piece].col, s.board.pieces[hint->piece].row}), hint->target);
+    QCOMPARE(slideSolver().solve(s.board.PiecePositions()).steps(), 89);
+
+    // Following hint after hint finishes the level.
+    int slides = 1;
+    GameSession::Outcome last;
+    while (const std::optional<GameSession::Hint> next = s.FindHint()) {
+        const Piece& p = s.board.pieces[next->piece];
+        last = mouseSlide(s, next->piece, {p.col, p.row}, next->target);
+        ++slides;
+        if (last.won)
+            break;
+    }
+    QVERIFY(last.won);
+    QCOMPARE(slides, 90);
+}
+
+void TestSession::hintWithoutSolutionAndWhenItGoes()
+{
+    // Find an unsolvable position to play from.
+    const SlideSolver& solver = slideSolver();
+    const std::vector<uint8_t> distance = solver.distanceTable();
+    const auto stuck = std::find(distance.begin(), distance.end(), SlideSolver::kUnsolvable);
+    QVERIFY(stuck != distance.end());
+    GameSession lost = started(solver.positionsAt(static_cast<int>(stuck - distance.begin())));
+    QVERIFY(!lost.FindHint());
+    QVERIFY(!lost.hint());
+
+    GameSession s = started(test::classicStart());
+    auto hinted = [&s] { return s.FindHint().has_value(); };
+    QVERIFY(hinted());
+    s.MousePress(8, pieceLeftPx(0), pieceTopPx(4), 30, 30);
+    QVERIFY(!s.hint());
+    s.MouseRelease(pieceLeftPx(0), pieceTopPx(4), 30 + 60, 30);
+    QVERIFY(hinted());
+    s.Undo();
+    QVERIFY(!s.hint());
+    QVERIFY(hinted());
+    s.Redo();
+    QVERIFY(!s.hint());
+    QVERIFY(hinted());
+    keys(s, "r");
+    QVERIFY(s.hint());  // the selection frame appearing is no press on a piece
+    keys(s, "p");
+    QVERIFY(!s.hint());
+    keys(s, "x");
+    QVERIFY(hinted());
+    s.Start(0, test::classicStart(), 0);
+    QVERIFY(!s.hint());
+}
+
+void TestSession::keyboardSelectionFindsTheNearestPiece()
+{
+    // Classic start: 2 | 0 0 | 3 over 4 | 1 1 | 5, singles 6 7 in row 3,
+    // 8 and 9 in row 4's corners.
+    GameSession s = started(test::classicStart());
+    QVERIFY(!s.selectionShown());
+    QVERIFY(!keys(s, "p").handled);  // no frame yet: nothing to pick up
+    keys(s, "d");
+    QVERIFY(s.selectionShown());
+    QCOMPARE(s.selectedPiece(), 0);  // the first arrow only shows the frame
+    const QList<QPair<const char*, int>> moves = {
+        {"d", 1}, {"d", 6}, {"r", 7}, {"r", 5}, {"u", 3}, {"u", 3}, {"l", 0}, {"l", 2},
+        {"l", 2}, {"d", 4}, {"d", 8}, {"r", 9},
+    };
+    for (const auto& [key, piece] : moves) {
+        keys(s, key);
+        QCOMPARE(s.selectedPiece(), piece);
+    }
+    QCOMPARE(s.steps, 0);
+    QCOMPARE(s.board.PiecePositions(), test::classicStart());
+}
+
+void TestSession::keyboardSlidesFollowTheDragRules()
+{
+    GameSession s = started(test::classicStart());
+    keys(s, "rddd");  // frame on 0, then 1, 6, 8
+    QCOMPARE(s.selectedPiece(), 8);
+    keys(s, "p");
+    QVERIFY(s.holding());
+    // Up is blocked by the tall piece 4, left by the edge; right slides on.
+    QVERIFY(!keys(s, "u").handled);
+    QVERIFY(!keys(s, "l").handled);
+    QVERIFY(keys(s, "r").handled);
+    QCOMPARE(s.pictureCell(8), (Cell{1, 4}));
+    QCOMPARE(s.board.pieces[8].col, 0);  // nothing committed while held
+    keys(s, "r");
+    QCOMPARE(s.pictureCell(8), (Cell{2, 4}));
+    // Up from here turns a corner: refused, as a diagonal drag is.
+    QVERIFY(!keys(s, "u").handled);
+    QVERIFY(!keys(s, "r").handled);  // single 9 stands at (3,4)
+    const GameSession::Outcome down = keys(s, "p");
+    QVERIFY(down.committed);
+    QVERIFY(!s.holding());
+    QCOMPARE(s.steps, 1);
+    QVERIFY(s.gameChanged);
+    QCOMPARE(s.board.cell(2, 4), int16_t(8));
+    QCOMPARE(s.board.cell(0, 4), Board::kEmpty);
+    // Away and back before putting down: no step, as with the mouse.
+    keys(s, "plrp");
+    QCOMPARE(s.steps, 1);
+    QVERIFY(s.Undo().committed);
+    QCOMPARE(s.board.cell(0, 4), int16_t(8));
+}
+
+void TestSession::keyboardPutBackAndWin()
+{
+    GameSession s = started(nearlySolved());
+    keys(s, "d");  // frame on the principal piece
+    keys(s, "pd");
+    QCOMPARE(s.pictureCell(0), (Cell{1, 3}));
+    const GameSession::Outcome back = keys(s, "x");
+    QVERIFY(back.handled);
+    QVERIFY(!back.committed && !back.won);
+    QCOMPARE(s.pictureCell(0), (Cell{1, 2}));
+    QCOMPARE(s.steps, 0);
+    QVERIFY(!s.gameChanged);
+
+    keys(s, "pd");
+    const GameSession::Outcome win = keys(s, "p");
+    QVERIFY(win.committed);
+    QVERIFY(win.won);
+    QCOMPARE(s.steps, 1);
+    QVERIFY(s.board.IsSolved());
+}
+
+void TestSession::progressKeepsTheBestOfTheLevelAsPlayed()
+{
+    Progress progress;
+    const Positions start = test::classicStart();
+    QVERIFY(progress.noteWin(4, start, 120));
+    QVERIFY(!progress.noteWin(4, start, 130));
+    QVERIFY(progress.noteWin(4, start, 95));
+    QVERIFY(!progress.noteWin(4, start, -3));  // an edited saved game
+    QCOMPARE(progress.bestFor(4, start), std::optional<int32_t>(95));
+    QVERIFY(!progress.bestFor(5, start));
+
+    // The level changed in the editor: the old record no longer shows, and
+    // the first win of the new level counts whatever its steps.
+    Positions changed = start;
+    changed[8] = 41;
+    QVERIFY(!progress.bestFor(4, changed));
+    QVERIFY(progress.noteWin(4, changed, 200));
+    QCOMPARE(progress.bestFor(4, changed), std::optional<int32_t>(200));
+    QVERIFY(!progress.bestFor(4, start));
+
+    // Through the file and back.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("qlm-progress.txt");
+    QVERIFY(progress.noteWin(69, start, 0));
+    QVERIFY(writeProgressFile(path, progress).ok());
+    const Progress again = readProgressFile(path);
+    QCOMPARE(again.records(), progress.records());
+}
+
+void TestSession::brokenProgressFilesReadAsEmpty_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("records");
+    const QByteArray good = "3 17 1 21 0 3 20 23 31 32 40 43\n";
+    QTest::newRow("good") << good << 1;
+    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::newRow("binary") << QByteArray("\x00\xff\x12\n\x80", 5) << 0;
+    QTest::newRow("level 0") << QByteArray("0 17 1 21 0 3 20 23 31 32 40 43\n") << 0;
+    QTest::newRow("level 71") << QByteArray("71 17 1 21 0 3 20 23 31 32 40 43\n") << 0;
+    QTest::newRow("negative best") << QByteArray("3 -1 1 21 0 3 20 23 31 32 40 43\n") << 0;
+    QTest::newRow("best beyond 32 bits") << QByteArray("3 2147483648 1 21 0 3 20 23 31 32 40 43\n") << 0;
+    QTest::newRow("position beyond 16 bits") << QByteArray("3 17 1 21 0 3 20 23 31 32 40 32768\n") << 0;
+    QTest::newRow("nine positions") << QByteArray("3 17 1 21 0 3 20 23 31 32 40\n") << 0;
+    QTest::newRow("words") << QByteArray("three 17 1 21 0 3 20 23 31 32 40 43\n") << 0;
+    QTest::newRow("bad lines around a good one") << "junk\n" + good + "4 x\r\n" << 1;
+    QTest::newRow("crlf and blanks") << QByteArray(" 3\t17 1 21 0 3 20 23 31 32 40 43 \r\n") << 1;
+}
+
+void TestSession::brokenProgressFilesReadAsEmpty()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, records);
+    QTemporaryDir dir;
+    test::writeAllBytes(dir.filePath("p"), bytes);
+    const Progress progress = readProgressFile(dir.filePath("p"));
+    const auto& all = progress.records();
+    QCOMPARE(int(std::count_if(all.begin(), all.end(), [](const auto& r) { return r.has_value(); })), records);
+    if (records)
+        QCOMPARE(progress.bestFor(2, test::classicStart()), std::optional<int32_t>(17));
+    QCOMPARE(readProgressFile(dir.filePath("missing")).records(), Progress().records());
+}
+
+void TestSession::spokenNamesSayWhatAndWhere()
+{
+    GameSession s = started(test::classicStart());
+    QCOMPARE(spokenPicture(s, 0).name, QStringLiteral("Principal piece, 2 by 2, columns 2 to 3, rows 1 to 2"));
+    QCOMPARE(spokenPicture(s, 1).name, QStringLiteral("Wide piece, 2 by 1, columns 2 to 3, row 3"));
+    QCOMPARE(spokenPicture(s, 5).name, QStringLiteral("Tall piece 4, 1 by 2, column 4, rows 3 to 4"));
+    QCOMPARE(spokenPicture(s, 9).name, QStringLiteral("Small piece 4, 1 by 1, column 4, row 5"));
+    QCOMPARE(spokenPicture(s, 8).description, QStringLiteral("It can slide right."));
+    QCOMPARE(spokenPicture(s, 0).description, QStringLiteral("It cannot slide."));
+    QCOMPARE(spokenPicture(s, 6).description, QStringLiteral("It can slide down."));
+    QCOMPARE(spokenBoard(s).name, QStringLiteral("Board"));
+
+    // The held piece is spoken of where it is carried, before it is put down.
+    keys(s, "rdddp");
+    QCOMPARE(spokenBoard(s).name, QStringLiteral("Board: Small piece 3, 1 by 1, column 1, row 5, held"));
+    keys(s, "r");
+    QCOMPARE(spokenPicture(s, 8).name, QStringLiteral("Small piece 3, 1 by 1, column 2, row 5"));
+    keys(s, "p");
+    QCOMPARE(spokenBoard(s).name, QStringLiteral("Board: Small piece 3, 1 by 1, column 2, row 5, selected"));
+    QCOMPARE(spokenPicture(s, 8).description, QStringLiteral("It can slide left or right."));
+    s.FindHint();
+    QVERIFY2(spokenBoard(s).description.startsWith(QStringLiteral("Hint: slide the ")),
+             qPrintable(spokenBoard(s).description));
+}
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "test_session.moc"
