@@ -3,21 +3,26 @@
 #include "game/frmAbout.h"
 #include "game/frmFile.h"
 #include "game/frmLevel.h"
+#include "game/frmProgress.h"
 #include "game/placement.h"
 #include "game/skin/productpictures.h"
 #include "game/skin/skinlayout.h"
 #include "model/codepage.h"
 #include "model/programfolder.h"
+#include "model/progress.h"
 #include "model/rounding.h"
 #include "model/savedgame.h"
 #include "model/settings.h"
+#include "model/spoken.h"
 #include "ui/filemessages.h"
 #include "ui/uistyle.h"
 #include "ui/userdialogs.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -49,9 +54,13 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     setWindowIcon(programIcon());
 
     auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
+    client->setObjectName(QStringLiteral("picBoard"));
     setClientSizeTwips(client, kClientWidthTwips, kClientHeightTwips);
     setCentralWidget(client);
+    picBoard = client;
+    picBoard->setFocusPolicy(Qt::StrongFocus);
+    picBoard->setAccessibleName(QStringLiteral("Board"));
+    picBoard->installEventFilter(this);
 
     imgUpFrame = makeImage("imgUpFrame");
     imgLeftFrame = makeImage("imgLeftFrame");
@@ -64,6 +73,8 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
         imgPieces[i]->installEventFilter(this);
     }
     imgCong = makeImage("imgCong");
+    picMarks = new BoardMarksView(client);
+    picMarks->setGeometry(client->rect());
 
     lblStatus = new QLabel(client);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
@@ -86,6 +97,17 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     mnuSetSkin = mnuFile->addAction(QStringLiteral("Set S&kin"), this, &frmMain::mnuSetSkin_Click);
     mnuFile->addSeparator();
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
+    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnuUndo = mnuGame->addAction(QStringLiteral("&Undo"), this, &frmMain::mnuUndo_Click);
+    mnuUndo->setShortcut(QKeySequence::Undo);
+    mnuRedo = mnuGame->addAction(QStringLiteral("&Redo"), this, &frmMain::mnuRedo_Click);
+    mnuRedo->setShortcut(QKeySequence::Redo);
+    mnuGame->addSeparator();
+    mnuRestart = mnuGame->addAction(QStringLiteral("Re&start Level"), this, &frmMain::mnuRestart_Click);
+    mnuGame->addSeparator();
+    mnuHint = mnuGame->addAction(QStringLiteral("&Hint"), this, &frmMain::mnuHint_Click);
+    mnuProgress = mnuGame->addAction(QStringLiteral("&Progress..."), this, &frmMain::mnuProgress_Click);
+    mnuGame->setObjectName(QStringLiteral("mnuGame"));
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHTP = mnuHelp->addAction(QStringLiteral("H&ow to Play"), this, &frmMain::mnuHTP_Click);
     mnuHelp->addSeparator();
@@ -95,6 +117,7 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
 
     // The window keeps the size of its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    EnableGameMenu();
 }
 
 QLabel* frmMain::makeImage(const char* name)
@@ -212,6 +235,7 @@ void frmMain::EndAfterSkinFailure(const QString& fileName)
 
 void frmMain::HideBoard()
 {
+    picMarks->hide();
     for (QLabel* piece : imgPieces)
         piece->hide();
     for (QLabel* image : {imgUpFrame, imgLeftFrame, imgRightFrame, imgExit, imgTitle, imgCong})
@@ -224,6 +248,9 @@ void frmMain::ShowBoard()
         piece->show();
     for (QLabel* image : {imgUpFrame, imgLeftFrame, imgRightFrame, imgExit, imgTitle})
         image->show();
+    picMarks->show();
+    picMarks->raise();
+    picBoard->setFocus();
 }
 
 void frmMain::ShowCongratulation()
@@ -294,6 +321,41 @@ void frmMain::StartPosition(int16_t level, const Positions& positions, int32_t s
     PlaceBoard();
     ShowBoard();
     UpdateStatus();
+    ShowGameState();
+}
+
+void frmMain::ShowGameState()
+{
+    DrawPieces();
+    ShowMarks();
+    DescribeBoard();
+    EnableGameMenu();
+}
+
+void frmMain::ShowMarks()
+{
+    picMarks->setMarks(boardMarksOf(session));
+}
+
+void frmMain::DescribeBoard()
+{
+    auto describe = [](QWidget* widget, const SpokenText& spoken) {
+        if (widget->accessibleName() != spoken.name)
+            widget->setAccessibleName(spoken.name);
+        if (widget->accessibleDescription() != spoken.description)
+            widget->setAccessibleDescription(spoken.description);
+    };
+    for (int16_t i = 0; i < kPieceCount; ++i)
+        describe(imgPieces[i], spokenPicture(session, i));
+    describe(picBoard, spokenBoard(session));
+}
+
+void frmMain::EnableGameMenu()
+{
+    mnuUndo->setEnabled(session.canUndo());
+    mnuRedo->setEnabled(session.canRedo());
+    mnuRestart->setEnabled(session.state() != GameSession::State::NoGame);
+    mnuHint->setEnabled(session.playing());
 }
 
 void frmMain::NewGame()
@@ -310,21 +372,27 @@ void frmMain::NewGame()
     if (newLevel < 0 || newLevel >= kLevelCount)
         return;
 
-    const Positions& positions = levels[newLevel].positions;
-    const int misplaced = firstMisplacedPiece(positions);
-    if (misplaced >= 0) {
-        userDialogs().message(this, QStringLiteral("Quillmere - Error"),
-                              QStringLiteral("Level %1 cannot be played because piece %2 has no place "
-                                             "on the board at position value %3.")
-                                  .arg(newLevel + 1)
-                                  .arg(misplaced)
-                                  .arg(positions[misplaced]),
-                              Icon::Exclamation, Buttons::Ok);
+    if (!LevelPlayable(newLevel))
         return;
-    }
     imgCong->hide();
     mnuSaveGame->setEnabled(true);
     StartPosition(newLevel, levels[newLevel].positions, 0);
+}
+
+bool frmMain::LevelPlayable(int16_t index)
+{
+    const Positions& positions = levels[index].positions;
+    const int misplaced = firstMisplacedPiece(positions);
+    if (misplaced < 0)
+        return true;
+    userDialogs().message(this, QStringLiteral("Quillmere - Error"),
+                          QStringLiteral("Level %1 cannot be played because piece %2 has no place "
+                                         "on the board at position value %3.")
+                              .arg(index + 1)
+                              .arg(misplaced)
+                              .arg(positions[misplaced]),
+                          Icon::Exclamation, Buttons::Ok);
+    return false;
 }
 
 bool frmMain::SaveFileExists(const QString& name) const
@@ -524,7 +592,7 @@ void frmMain::imgPieces_MouseDown(int16_t index, Qt::MouseButton button, double 
         return;
     const QLabel* picture = imgPieces[index];
     session.MousePress(index, picture->x(), picture->y(), x, y);
-    DrawPieces();
+    ShowGameState();
     SetPointer(PointerShape::Move);
 }
 
@@ -536,7 +604,8 @@ void frmMain::imgPieces_MouseMove(int16_t, double x, double y)
     const PieceDrag::MoveResult result = session.MouseMove(picture->x(), picture->y(), x, y);
     if (!result.handled)
         return;
-    DrawPieces();
+    if (result.pictureMoved)
+        ShowGameState();
     SetPointer(result.pointer);
 }
 
@@ -548,12 +617,97 @@ void frmMain::imgPieces_MouseUp(int16_t, Qt::MouseButton button, double x, doubl
     const GameSession::Outcome outcome = session.MouseRelease(picture->x(), picture->y(), x, y);
     if (!outcome.handled)
         return;
-    DrawPieces();
+    SetPointer(PointerShape::Default);
+    FinishInput(outcome);
+}
+
+void frmMain::FinishInput(const GameSession::Outcome& outcome)
+{
+    ShowGameState();
     if (outcome.committed)
         UpdateStatus();
-    SetPointer(PointerShape::Default);
     if (outcome.won)
         WinSequence();
+}
+
+bool frmMain::picBoard_KeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    if (shift & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    using Key = GameSession::Key;
+    std::optional<Key> action;
+    switch (key) {
+    case Qt::Key_Left: action = Key::Left; break;
+    case Qt::Key_Right: action = Key::Right; break;
+    case Qt::Key_Up: action = Key::Up; break;
+    case Qt::Key_Down: action = Key::Down; break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: action = Key::PickUpOrPutDown; break;
+    case Qt::Key_Escape: action = Key::PutBack; break;
+    default: return false;
+    }
+    if (!session.playing())
+        return false;
+    FinishInput(session.PressKey(*action));
+    return true;
+}
+
+void frmMain::mnuUndo_Click()
+{
+    FinishInput(session.Undo());
+}
+
+void frmMain::mnuRedo_Click()
+{
+    FinishInput(session.Redo());
+}
+
+void frmMain::mnuRestart_Click()
+{
+    if (session.state() == GameSession::State::NoGame)
+        return;
+    if (!OfferToSave(QStringLiteral("Quillmere - Restart Level")))
+        return;
+    if (!LevelPlayable(levelIndex))
+        return;
+    imgCong->hide();
+    mnuSaveGame->setEnabled(true);
+    StartPosition(levelIndex, levels[levelIndex].positions, 0);
+}
+
+void frmMain::mnuHint_Click()
+{
+    const std::optional<GameSession::Hint> hint = session.FindHint();
+    ShowGameState();
+    QString text = QStringLiteral("No sequence of slides finishes the level from here.");
+    if (hint) {
+        text = QStringLiteral("Slide the marked piece to the marked cells. The level can be finished in %1 more %2.")
+                   .arg(hint->stepsLeft)
+                   .arg(hint->stepsLeft == 1 ? QStringLiteral("step") : QStringLiteral("steps"));
+    }
+    userDialogs().message(this, QStringLiteral("Quillmere - Hint"), text, Icon::Information, Buttons::Ok);
+}
+
+void frmMain::mnuProgress_Click()
+{
+    if (!verdicts_)
+        verdicts_ = judgeLevels(levels);
+    frmProgress progress(this, levels, *verdicts_, readProgressFile(progressPath()));
+    progress.exec();
+}
+
+QString frmMain::progressPath() const
+{
+    return resolvePath(folder_, QLatin1String(kProgressFileName));
+}
+
+void frmMain::RecordWin()
+{
+    // A record that cannot be read or written never stands in the way of play.
+    Progress progress = readProgressFile(progressPath());
+    if (progress.noteWin(levelIndex, levels[levelIndex].positions, steps))
+        writeProgressFile(progressPath(), progress);
 }
 
 void frmMain::WinSequence()
@@ -561,6 +715,8 @@ void frmMain::WinSequence()
     HideBoard();
     ShowCongratulation();
     session.Win();
+    RecordWin();
+    ShowGameState();
     userDialogs().message(this, QStringLiteral("Quillmere - Congratulations"),
                           QStringLiteral("Congratulations!! You finished the game in ")
                               + QString::number(steps) + QStringLiteral(" steps."),
@@ -569,6 +725,12 @@ void frmMain::WinSequence()
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == picBoard && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (picBoard_KeyDown(key->key(), key->modifiers()))
+            return true;
+        return QMainWindow::eventFilter(watched, event);
+    }
     auto* picture = qobject_cast<QLabel*>(watched);
     const QVariant index = picture ? picture->property("Index") : QVariant();
     if (!index.isValid())

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "game/boardmarks.h"
 #include "game/skin/pictureclip.h"
 #include "model/gamesession.h"
 #include "model/levelfile.h"
+#include "model/solver.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -53,9 +56,20 @@ public:
     QAction* mnuSaveGame;
     QAction* mnuSetSkin;
     QAction* mnuExit;
+    QMenu* mnuGame;
+    QAction* mnuUndo;
+    QAction* mnuRedo;
+    QAction* mnuRestart;
+    QAction* mnuHint;
+    QAction* mnuProgress;
     QMenu* mnuHelp;
     QAction* mnuHTP;
     QAction* mnuAbout;
+
+    // The client area holds the board; it takes the keyboard while a level
+    // is on it. The marks of hints and of the keyboard lie over the pieces.
+    QWidget* picBoard;
+    BoardMarksView* picMarks;
 
     // The load step; false when the program has to end (the window is closed).
     bool Form_Load();
@@ -91,6 +105,17 @@ public:
     void mnuExit_Click();
     void mnuHTP_Click();
     void mnuAbout_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
+    void mnuRestart_Click();
+    void mnuHint_Click();
+    void mnuProgress_Click();
+
+    // Arrow keys, Space, Enter and Esc on the board; false for other keys.
+    bool picBoard_KeyDown(int key, Qt::KeyboardModifiers shift);
+
+    // The file of the player's record.
+    QString progressPath() const;
 
     void imgPieces_MouseDown(int16_t index, Qt::MouseButton button, double x, double y);
     void imgPieces_MouseMove(int16_t index, double x, double y);
@@ -110,14 +135,29 @@ private:
     // close question.
     void EndAfterSkinFailure(const QString& fileName);
     void StartPosition(int16_t level, const Positions& positions, int32_t startSteps);
+    // Refuses a level whose pieces cannot all be put on the board, telling
+    // the player why; true when it can be played.
+    bool LevelPlayable(int16_t index);
     void MovePicture(int16_t piece, int16_t col, int16_t row);
     // Puts every piece picture where the game has it now.
     void DrawPieces();
+    // Draws the game after a change: pictures, marks, what the screen
+    // reader says, and which Game menu items can be used.
+    void ShowGameState();
+    void ShowMarks();
+    void DescribeBoard();
+    void EnableGameMenu();
+    // After a committed slide or a win from any input.
+    void FinishInput(const GameSession::Outcome& outcome);
+    void RecordWin();
     void SetPointer(PointerShape shape);
     void WinSequence();
     QLabel* makeImage(const char* name);
 
     QString folder_;
+    // The fewest steps of every level: the levels never change while the
+    // game runs, so they are worked out once, when Progress first needs them.
+    std::optional<std::array<LevelVerdict, kLevelCount>> verdicts_;
     bool ended_ = false;
     bool forceClose_ = false;
     bool loadFailed_ = false;

@@ -1,0 +1,404 @@
+// The Game menu (Undo, Redo, Restart Level, Hint, Progress), playing from
+// the keyboard, and what the main window tells a screen reader.
+
+#include "game/frmFile.h"
+#include "game/frmMain.h"
+#include "game/frmProgress.h"
+#include "model/savedgame.h"
+#include "model/solver.h"
+#include "model/spoken.h"
+#include "tests/game/gamedriver.h"
+#include "tests/game/gamefixture.h"
+
+#include <QAccessible>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace quill;
+using namespace quill::test;
+using Answer = UserDialogs::Answer;
+
+namespace {
+
+// Level 1 with the principal piece one row above the goal and the two cells
+// below it empty; level 2 the classic start.
+LevelTable menuLevels()
+{
+    LevelTable levels = sampleLevels();
+    levels[0].positions = {21, 1, 0, 3, 20, 23, 11, 12, 40, 43};
+    return levels;
+}
+
+QStringList captions(const QMenu* menu)
+{
+    QStringList items;
+    for (const QAction* a : menu->actions())
+        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return items;
+}
+
+QString enabledItems(const frmMain& w)
+{
+    QStringList on;
+    for (const QAction* a : w.mnuGame->actions()) {
+        if (!a->isSeparator() && a->isEnabled())
+            on << a->text();
+    }
+    return on.join(QLatin1Char(' '));
+}
+
+QString accessibleName(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// Keys reach the window only while it is the active one.
+void activate(frmMain& w)
+{
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+// A key as the player types it into the main window. A closed modal
+// dialog leaves no window active on the headless platform, as a desktop
+// would give the activation back.
+void press(frmMain& w, Qt::Key key, Qt::KeyboardModifiers keys = Qt::NoModifier)
+{
+    if (!w.isActiveWindow())
+        activate(w);
+    QTest::keyClick(QApplication::focusWidget(), key, keys);
+}
+
+QString runProgress(frmMain& w, const std::function<void(frmProgress*)>& look)
+{
+    QString summary;
+    const bool shown = runWithModal<frmProgress>([&] { w.mnuProgress->trigger(); }, [&](frmProgress* p) {
+        summary = p->lblSummary->text();
+        look(p);
+        QTest::mouseClick(p->cmdClose, Qt::LeftButton);
+    });
+    return shown ? summary : QStringLiteral("no Progress window");
+}
+
+QString progressCell(frmProgress* p, int row, int column)
+{
+    return p->lisProgress->item(row, column)->text();
+}
+
+}  // namespace
+
+class TestGameMenu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gameMenuSitsBetweenFileAndHelp();
+    void itemsAreEnabledOnlyWhenTheyCanAct();
+    void undoAndRedoThroughTheMenuAndTheirKeys();
+    void restartLevel_data();
+    void restartLevel();
+    void hintMarksThePieceAndTheCells();
+    void hintWithoutASolution();
+    void progressShowsTheRecordOfTheLevelAsPlayed();
+    void keyboardAloneFinishesALevel();
+    void screenReaderHearsWhereThePiecesAre();
+};
+
+void TestGameMenu::gameMenuSitsBetweenFileAndHelp()
+{
+    StartedGame game;
+    frmMain& w = *game.window;
+    QStringList titles;
+    for (const QAction* a : w.menuBar()->actions())
+        titles << a->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Game", "&Help"}));
+    QCOMPARE(captions(w.mnuGame),
+             (QStringList{"&Undo", "&Redo", "-", "Re&start Level", "-", "&Hint", "&Progress..."}));
+    QCOMPARE(w.mnuUndo->shortcut(), QKeySequence(QKeySequence::Undo));
+    QCOMPARE(w.mnuRedo->shortcut(), QKeySequence(QKeySequence::Redo));
+    for (QAction* a : {w.mnuRestart, w.mnuHint, w.mnuProgress})
+        QVERIFY(a->shortcut().isEmpty());
+    // The File and Help menus keep their lack of shortcut keys.
+    for (const QMenu* menu : {w.mnuFile, w.mnuHelp}) {
+        for (const QAction* a : menu->actions())
+            QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->text()));
+    }
+}
+
+void TestGameMenu::itemsAreEnabledOnlyWhenTheyCanAct()
+{
+    StartedGame game(menuLevels());
+    frmMain& w = *game.window;
+    QCOMPARE(enabledItems(w), QStringLiteral("&Progress..."));
+    game.newGame(0);
+    QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level &Hint &Progress..."));
+    game.dragCells(8, {{0, 4}, {1, 4}});
+    QCOMPARE(enabledItems(w), QStringLiteral("&Undo Re&start Level &Hint &Progress..."));
+    w.mnuUndo->trigger();
+    QCOMPARE(enabledItems(w), QStringLiteral("&Redo Re&start Level &Hint &Progress..."));
+    game.dragCells(0, {{1, 2}, {1, 3}});
+    QCOMPARE(game.dialogs.messages.last().title, QStringLiteral("Quillmere - Congratulations"));
+    QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level &Progress..."));
+}
+
+void TestGameMenu::undoAndRedoThroughTheMenuAndTheirKeys()
+{
+    StartedGame game;
+    frmMain& w = *game.window;
+    activate(w);
+    game.newGame(1);
+    game.dragCells(8, {{0, 4}, {1, 4}});
+    game.dragCells(9, {{3, 4}, {2, 4}});
+    const QString afterTwo = gameState(w);
+    game.dialogs.inputs << QStringLiteral("two moves");
+    w.mnuSaveGame->trigger();  // saved: nothing changed any more
+    QVERIFY(!w.gameChanged);
+
+    press(w, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.steps, 1);
+    QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 1"));
+    QCOMPARE(game.picturePos(9), picturePlace(43));
+    QCOMPARE(w.board.cell(3, 4), int16_t(9));
+    QVERIFY(w.gameChanged);
+    w.mnuUndo->trigger();
+    QCOMPARE(w.steps, 0);
+    QCOMPARE(w.board.PiecePositions(), classicStart());
+    QVERIFY(!w.mnuUndo->isEnabled());
+
+    w.mnuRedo->trigger();
+    // The platform's Redo keys: Ctrl+Y on some desktops, Ctrl+Shift+Z on others.
+    QTest::keySequence(QApplication::focusWidget(), w.mnuRedo->shortcut());
+    QCOMPARE(gameState(w), afterTwo);
+    QCOMPARE(w.steps, 2);
+
+    // Undone moves count as changes: closing asks.
+    game.dialogs.answers << Answer::Cancel;
+    QVERIFY(!w.close());
+    QCOMPARE(game.dialogs.messages.last().title, QStringLiteral("Quillmere - Exit"));
+}
+
+void TestGameMenu::restartLevel_data()
+{
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<bool>("won");
+    QTest::newRow("new game") << false << false;
+    QTest::newRow("loaded game") << true << false;
+    QTest::newRow("after a win") << false << true;
+}
+
+void TestGameMenu::restartLevel()
+{
+    QFETCH(bool, loaded);
+    QFETCH(bool, won);
+    LevelTable levels = menuLevels();
+    levels[4].name = fitLevelName(QStringLiteral("Five"));
+    StartedGame game(levels);
+    frmMain& w = *game.window;
+    if (loaded) {
+        // A saved game of level 5, 12 steps in, under another name.
+        SavedGame saved;
+        saved.steps = 12;
+        saved.level = 4;
+        saved.name = fitLevelName(QStringLiteral("Saved"));
+        saved.positions = classicStart();
+        saved.positions[8] = 41;
+        QVERIFY(writeSavedGame(game.folder.file("saved/g.sav"), saved).ok());
+        QVERIFY(runWithModal<frmFile>([&] { w.mnuLoadGame->trigger(); },
+                                      [](frmFile* f) { chooseFile(f, QStringLiteral("g.sav")); }));
+    } else {
+        game.newGame(won ? 0 : 4);
+    }
+    const int16_t level = w.levelIndex;
+    if (won) {
+        game.dragCells(0, {{1, 2}, {1, 3}});
+        QVERIFY(w.imgCong->isVisible());
+    } else {
+        game.dragCells(7, {{2, 3}, {2, 4}});
+        QCOMPARE(w.steps, loaded ? 13 : 1);
+        // Cancel at the save question changes nothing.
+        const QString before = gameState(w);
+        game.dialogs.answers << Answer::Cancel;
+        w.mnuRestart->trigger();
+        QCOMPARE(game.dialogs.messages.last().title, QStringLiteral("Quillmere - Restart Level"));
+        QCOMPARE(game.dialogs.messages.last().text, QStringLiteral("Would you like to save the current game?"));
+        QCOMPARE(game.dialogs.messages.last().buttons, UserDialogs::Buttons::YesNoCancel);
+        QCOMPARE(gameState(w), before);
+        game.dialogs.answers << Answer::No;
+    }
+    const int asked = game.dialogs.messages.size();
+    w.mnuRestart->trigger();
+    QCOMPARE(game.dialogs.messages.size(), asked + (won ? 0 : 1));
+    QCOMPARE(w.levelIndex, level);
+    QCOMPARE(w.board.PiecePositions(), levels[level].positions);
+    QCOMPARE(w.steps, 0);
+    QVERIFY(!w.gameChanged);
+    QVERIFY(w.mnuSaveGame->isEnabled());
+    QVERIFY(!w.imgCong->isVisible());
+    QVERIFY(w.imgPieces[0]->isVisible());
+    QCOMPARE(game.picturePos(0), picturePlace(levels[level].positions[0]));
+    QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 0"));
+    // The name a loaded game brought stays, as for New Game.
+    QCOMPARE(w.lblStatus->text().endsWith(loaded ? QStringLiteral("Saved     ") : levels[level].name), true);
+}
+
+void TestGameMenu::hintMarksThePieceAndTheCells()
+{
+    StartedGame game(menuLevels());
+    frmMain& w = *game.window;
+    game.newGame(0);
+    bool markedDuringMessage = false;
+    game.dialogs.onMessage = [&](const ScriptedDialogs::Message&) {
+        markedDuringMessage = w.picMarks->marks().hintTarget.has_value() && w.picMarks->isVisible();
+    };
+    w.mnuHint->trigger();
+    QCOMPARE(game.dialogs.messages.size(), 1);
+    const auto& told = game.dialogs.messages.first();
+    QCOMPARE(told.title, QStringLiteral("Quillmere - Hint"));
+    QCOMPARE(told.icon, UserDialogs::Icon::Information);
+    QCOMPARE(told.buttons, UserDialogs::Buttons::Ok);
+    QCOMPARE(told.text, QStringLiteral("Slide the marked piece to the marked cells. "
+                                       "The level can be finished in 1 more step."));
+    QVERIFY(markedDuringMessage);
+    // The principal piece, and the goal below it.
+    QCOMPARE(w.picMarks->marks().hintPiece, std::optional<QRect>(w.imgPieces[0]->geometry()));
+    QCOMPARE(w.picMarks->marks().hintTarget, std::optional<QRect>(QRect(90, 210, 120, 120)));
+    QVERIFY(!w.gameChanged);
+    QCOMPARE(w.steps, 0);
+
+    // Many steps from the classic start; the marks go with the next press.
+    game.newGame(1);
+    QVERIFY(!w.picMarks->marks().hintPiece);
+    w.mnuHint->trigger();
+    QCOMPARE(game.dialogs.messages.last().text,
+             QStringLiteral("Slide the marked piece to the marked cells. "
+                            "The level can be finished in 90 more steps."));
+    QVERIFY(w.picMarks->marks().hintPiece);
+    QTest::mousePress(w.imgPieces[2], Qt::LeftButton, {}, QPoint(30, 30));
+    QVERIFY(!w.picMarks->marks().hintPiece);
+    QTest::mouseRelease(w.imgPieces[2], Qt::LeftButton, {}, QPoint(30, 30));
+}
+
+void TestGameMenu::hintWithoutASolution()
+{
+    const std::vector<uint8_t> distance = slideSolver().distanceTable();
+    const auto stuck = std::find(distance.begin(), distance.end(), SlideSolver::kUnsolvable);
+    LevelTable levels = sampleLevels();
+    levels[0].positions = slideSolver().positionsAt(static_cast<int>(stuck - distance.begin()));
+    StartedGame game(levels);
+    game.newGame(0);
+    game.window->mnuHint->trigger();
+    QCOMPARE(game.dialogs.messages.last().text,
+             QStringLiteral("No sequence of slides finishes the level from here."));
+    QCOMPARE(game.window->picMarks->marks(), BoardMarks{});
+}
+
+void TestGameMenu::progressShowsTheRecordOfTheLevelAsPlayed()
+{
+    LevelTable levels = menuLevels();
+    StartedGame game(levels);
+    frmMain& w = *game.window;
+    QCOMPARE(runProgress(w, [](frmProgress* p) {
+                 QCOMPARE(p->windowTitle(), QStringLiteral("Quillmere - Progress"));
+                 QCOMPARE(p->lisProgress->rowCount(), kLevelCount);
+                 QCOMPARE(progressCell(p, 0, frmProgress::FewestColumn), QStringLiteral("1"));
+                 QCOMPARE(progressCell(p, 1, frmProgress::FewestColumn), QStringLiteral("90"));
+                 QCOMPARE(progressCell(p, 0, frmProgress::BestColumn), QString());
+             }),
+             QStringLiteral("Finished 0 of 70 levels, 0 of them in the fewest steps."));
+
+    // Level 1 in three steps, then in one; level 2's saved game won at once.
+    game.newGame(0);
+    game.dragCells(8, {{0, 4}, {1, 4}});
+    game.dragCells(8, {{1, 4}, {0, 4}});
+    game.dragCells(0, {{1, 2}, {1, 3}});
+    game.newGame(0);
+    game.dragCells(0, {{1, 2}, {1, 3}});
+    SavedGame saved;
+    saved.steps = 40;
+    saved.level = 1;
+    saved.name = fitLevelName(QStringLiteral("Late"));
+    saved.positions = menuLevels()[0].positions;
+    QVERIFY(writeSavedGame(game.folder.file("saved/late.sav"), saved).ok());
+    QVERIFY(runWithModal<frmFile>([&] { w.mnuLoadGame->trigger(); },
+                                  [](frmFile* f) { chooseFile(f, QStringLiteral("late.sav")); }));
+    game.dragCells(0, {{1, 2}, {1, 3}});
+    QCOMPARE(runProgress(w, [](frmProgress* p) {
+                 QCOMPARE(progressCell(p, 0, frmProgress::BestColumn), QStringLiteral("1"));
+                 QVERIFY(!progressCell(p, 0, frmProgress::MarkColumn).isEmpty());
+                 QCOMPARE(progressCell(p, 1, frmProgress::BestColumn), QStringLiteral("41"));
+                 QVERIFY(progressCell(p, 1, frmProgress::MarkColumn).isEmpty());
+                 QCOMPARE(progressCell(p, 1, frmProgress::NameColumn), QStringLiteral("Late      "));
+             }),
+             QStringLiteral("Finished 2 of 70 levels, 1 of them in the fewest steps."));
+
+    // Level 1 changed in the editor: its old record no longer shows.
+    w.close();
+    levels[0].positions[8] = 41;
+    levels[0].positions[9] = 42;
+    QVERIFY(writeLevelFile(game.folder.file("QLM.ZHN"), levels).ok());
+    auto next = modMain::Start(game.folder.path());
+    QVERIFY(next);
+    QCOMPARE(runProgress(*next, [](frmProgress* p) {
+                 QCOMPARE(progressCell(p, 0, frmProgress::BestColumn), QString());
+             }),
+             QStringLiteral("Finished 1 of 70 levels, 0 of them in the fewest steps."));
+}
+
+void TestGameMenu::keyboardAloneFinishesALevel()
+{
+    StartedGame game(menuLevels());
+    frmMain& w = *game.window;
+    game.newGame(0);
+    activate(w);
+    QTRY_COMPARE(QApplication::focusWidget(), w.picBoard);
+    QCOMPARE(w.picMarks->marks().selection, std::optional<QRect>());
+    press(w, Qt::Key_Up);  // the frame appears on the principal piece
+    QCOMPARE(w.picMarks->marks().selection, std::optional<QRect>(w.imgPieces[0]->geometry()));
+    press(w, Qt::Key_Return);
+    QVERIFY(w.picMarks->marks().held);
+    press(w, Qt::Key_Down);
+    QCOMPARE(game.picturePos(0), picturePlace(31));
+    QVERIFY(game.dialogs.messages.isEmpty());
+    press(w, Qt::Key_Escape);
+    QCOMPARE(game.picturePos(0), picturePlace(21));
+    QCOMPARE(w.steps, 0);
+    QVERIFY(!w.gameChanged);
+    press(w, Qt::Key_Space);
+    press(w, Qt::Key_Down);
+    press(w, Qt::Key_Space);
+    QCOMPARE(w.steps, 1);
+    QCOMPARE(game.dialogs.messages.size(), 1);
+    QCOMPARE(game.dialogs.messages.first().text,
+             QStringLiteral("Congratulations!! You finished the game in 1 steps."));
+    QVERIFY(w.imgCong->isVisible());
+    QVERIFY(!w.picMarks->isVisible());
+}
+
+void TestGameMenu::screenReaderHearsWhereThePiecesAre()
+{
+    StartedGame game;
+    frmMain& w = *game.window;
+    activate(w);
+    game.newGame(1);
+    QCOMPARE(accessibleName(w.imgPieces[0]), QStringLiteral("Principal piece, 2 by 2, columns 2 to 3, rows 1 to 2"));
+    QCOMPARE(accessibleName(w.picBoard), QStringLiteral("Board"));
+    press(w, Qt::Key_Down);
+    press(w, Qt::Key_Down);
+    QCOMPARE(accessibleName(w.picBoard), QStringLiteral("Board: Wide piece, 2 by 1, columns 2 to 3, row 3, selected"));
+    // Single 8 at (0,4) picked up and carried right: it is heard where it goes.
+    press(w, Qt::Key_Down);
+    press(w, Qt::Key_Down);
+    press(w, Qt::Key_Space);
+    press(w, Qt::Key_Right);
+    QCOMPARE(accessibleName(w.imgPieces[8]), QStringLiteral("Small piece 3, 1 by 1, column 2, row 5"));
+    QCOMPARE(accessibleName(w.picBoard), QStringLiteral("Board: Small piece 3, 1 by 1, column 2, row 5, held"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.lblSteps)->text(QAccessible::Name), QStringLiteral("Steps: 0"));
+    press(w, Qt::Key_Space);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.lblSteps)->text(QAccessible::Name), QStringLiteral("Steps: 1"));
+    // The same words as the model gives for every piece.
+    for (int i = 0; i < kPieceCount; ++i)
+        QCOMPARE(accessibleName(w.imgPieces[i]), spokenPicture(w.session, i).name);
+}
+
+QTEST_MAIN(TestGameMenu)
+#include "test_gamemenu.moc"
