@@ -1,6 +1,8 @@
 #include "editor/frmLevelEd.h"
 
 #include "model/programfolder.h"
+#include "model/solver.h"
+#include "model/spoken.h"
 #include "model/rounding.h"
 #include "ui/buttonkeys.h"
 #include "ui/filemessages.h"
@@ -12,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -73,6 +76,64 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+GridCursor::GridCursor(QWidget* parent, const QRect& cellArea, int cellStep)
+    : QWidget(parent), step_(cellStep)
+{
+    setObjectName(QStringLiteral("picGrid"));
+    setGeometry(cellArea);
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void GridCursor::setCell(int cell)
+{
+    cell_ = std::clamp(cell, 0, frmLevelEd::kCellCount - 1);
+    update();
+    emit moved(cell_);
+}
+
+void GridCursor::keyPressEvent(QKeyEvent* event)
+{
+    const int col = cell_ % kColumns;
+    const int row = cell_ / kColumns;
+    switch (event->key()) {
+    case Qt::Key_Left: setCell(row * kColumns + std::max(col - 1, 0)); break;
+    case Qt::Key_Right: setCell(row * kColumns + std::min(col + 1, kColumns - 1)); break;
+    case Qt::Key_Up: setCell(std::max(row - 1, 0) * kColumns + col); break;
+    case Qt::Key_Down: setCell(std::min(row + 1, kRows - 1) * kColumns + col); break;
+    case Qt::Key_Space: emit activated(cell_); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void GridCursor::paintEvent(QPaintEvent*)
+{
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    const QRect cell((cell_ % kColumns) * step_, (cell_ / kColumns) * step_, step_ - 1, step_ - 1);
+    // Dark and light edges: the cursor shows on every piece colour.
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawRect(cell.adjusted(2, 2, -2, -2));
+    painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
+    painter.drawRect(cell.adjusted(2, 2, -2, -2));
+}
+
+void GridCursor::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    emit moved(cell_);
+    update();
+}
+
+void GridCursor::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 std::unique_ptr<frmLevelEd> frmLevelEd::load(const QString& folder)
 {
     std::unique_ptr<frmLevelEd> form(new frmLevelEd(folder));
@@ -96,7 +157,8 @@ void frmLevelEd::BuildControls()
 {
     setObjectName(QStringLiteral("frmLevelEd"));
     setWindowTitle(QString::fromLatin1(kTitle));
-    setFixedSize(twipsToPixels(6690), twipsToPixels(6090));
+    // The specified client area, 6690 x 6090 twips, grown by the verdict line.
+    setFixedSize(twipsToPixels(6690), twipsToPixels(6450));
     setFont(msSansSerif(8));
 
     QPalette face = palette();
@@ -191,8 +253,31 @@ void frmLevelEd::BuildControls()
     connect(cmdSave, &QPushButton::clicked, this, &frmLevelEd::cmdSave_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmLevelEd::cmdExit_Click);
 
+    lblVerdict = new QLabel(this);
+    lblVerdict->setObjectName(QStringLiteral("lblVerdict"));
+    lblVerdict->setTextFormat(Qt::PlainText);
+    lblVerdict->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblVerdict->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    placeInTwips(lblVerdict, 120, 6000, 6450, 375);
+
+    // The cell labels stand 720 twips apart (48 pixels).
+    picGrid = new GridCursor(this, QRect(twipsToPixels(120), twipsToPixels(120), 4 * twipsToPixels(720),
+                                         5 * twipsToPixels(720)),
+                             twipsToPixels(720));
+    picGrid->setAccessibleName(QStringLiteral("Grid"));
+    picGrid->setAccessibleDescription(
+        QStringLiteral("Arrow keys move the cell cursor; Space places the chosen piece there, or with "
+                       "Blank chosen takes off the piece that covers the cell."));
+    connect(picGrid, &GridCursor::activated, this,
+            [this](int cell) { lblGrid_Click(static_cast<int16_t>(cell)); });
+    connect(picGrid, &GridCursor::moved, this, [this](int) { ShowBoardState(); });
+    for (int i = 0; i < kPieceCount; ++i)
+        lblColor[i]->setAccessibleName(QStringLiteral("Choose ") + optPieces[i]->text());
+    lblBlank->setAccessibleName(QStringLiteral("Choose Blank"));
+
+    // The specified order first; the grid, an addition, after it.
     QList<QWidget*> tabOrder(optPieces.begin(), optPieces.end());
-    tabOrder << optBlank << txtLevelName << cmdPrev << cmdNext << cmdSave << cmdExit << cmdClear;
+    tabOrder << optBlank << txtLevelName << cmdPrev << cmdNext << cmdSave << cmdExit << cmdClear << picGrid;
     for (qsizetype k = 1; k < tabOrder.size(); ++k)
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
 }
@@ -289,6 +374,7 @@ void frmLevelEd::keyPressEvent(QKeyEvent* event)
 void frmLevelEd::cmdClear_Click()
 {
     ClearBoard();
+    ShowBoardState();
 }
 
 void frmLevelEd::cmdExit_Click()
@@ -326,8 +412,10 @@ void frmLevelEd::lblGrid_Click(int16_t index)
     const auto col = static_cast<int16_t>(index % kColumns);
     if (selPiece == -1) {
         const int16_t piece = board.grid[row][col];
-        if (piece != Board::kEmpty)
+        if (piece != Board::kEmpty) {
             RemovePiece(piece);
+            ShowBoardState();
+        }
         return;
     }
     if (!topLeftAllowed(selPiece, col, row) || !PieceFits(selPiece, col, row))
@@ -335,6 +423,7 @@ void frmLevelEd::lblGrid_Click(int16_t index)
     RemovePiece(selPiece);
     MarkPiece(selPiece, col, row);
     PaintPiece(selPiece, index);
+    ShowBoardState();
 }
 
 void frmLevelEd::ShowLevel()
@@ -362,6 +451,58 @@ void frmLevelEd::ShowLevel()
         PaintPiece(i, static_cast<int16_t>(row * kColumns + col));
         MarkPiece(i, col, row);
     }
+    ShowBoardState();
+}
+
+void frmLevelEd::ShowBoardState()
+{
+    lblVerdict->setText(LevelVerdict());
+    auto cellText = [this](int cell) {
+        const int col = cell % kColumns;
+        const int row = cell / kColumns;
+        const int16_t piece = board.grid[row][col];
+        return spokenCell(col, row) + QStringLiteral(": ")
+               + (piece == Board::kEmpty ? QStringLiteral("empty") : optPieces[piece]->text());
+    };
+    for (int k = 0; k < kCellCount; ++k) {
+        const QString name = cellText(k);
+        if (lblGrid[k]->accessibleName() != name)
+            lblGrid[k]->setAccessibleName(name);
+    }
+    const QString gridName = QStringLiteral("Grid, ") + cellText(picGrid->cell());
+    if (picGrid->accessibleName() != gridName)
+        picGrid->setAccessibleName(gridName);
+}
+
+QString frmLevelEd::LevelVerdict() const
+{
+    for (int i = 0; i < kPieceCount; ++i) {
+        if (board.pieces[i].col >= 0)
+            continue;
+        const QString name = optPieces[i]->text();
+        if (keepStored_[i]) {
+            return QStringLiteral("%1 has no place on the board at position value %2.")
+                .arg(name)
+                .arg(levels[curLevel].positions[i]);
+        }
+        return name + QStringLiteral(" is not on the board.");
+    }
+    const Positions positions = LevelAsStored().positions;
+    const Solution solution = slideSolver().solve(positions);
+    switch (solution.outcome) {
+    case Solution::Outcome::Solved:
+        return solution.steps() == 0 ? QStringLiteral("Already solved")
+                                     : QStringLiteral("Fewest steps: %1").arg(solution.steps());
+    case Solution::Outcome::Unsolvable:
+        return QStringLiteral("Cannot be solved");
+    case Solution::Outcome::Invalid:
+        break;
+    }
+    // Every piece stands on the board where its shape fits: only stored
+    // pieces that overlap can keep the level from being played.
+    const PositionFault& fault = solution.fault;
+    return QStringLiteral("%1 and %2 share the cell in %3.")
+        .arg(optPieces[fault.other]->text(), optPieces[fault.piece]->text(), spokenCell(fault.col, fault.row));
 }
 
 void frmLevelEd::StoreLevel()

@@ -34,6 +34,34 @@ private:
     bool pressed_ = false;
 };
 
+// The grid's keyboard stand-in: a see-through layer over the cell labels
+// that takes the focus with Tab, draws the cell cursor while it has the
+// focus, and lets the mouse through to the cells.
+class GridCursor : public QWidget {
+    Q_OBJECT
+
+public:
+    GridCursor(QWidget* parent, const QRect& cellArea, int cellStep);
+
+    int cell() const { return cell_; }
+    void setCell(int cell);
+
+signals:
+    // Space on the cell under the cursor.
+    void activated(int cell);
+    void moved(int cell);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int step_;
+    int cell_ = 0;
+};
+
 // The level editor's one window: the 70 levels of the collection, one of
 // them shown on a 4 x 5 grid of coloured cells.
 class frmLevelEd : public QWidget {
@@ -70,6 +98,13 @@ public:
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdExit = nullptr;
+    // Below the specified controls: the verdict on the level being edited.
+    QLabel* lblVerdict = nullptr;
+    GridCursor* picGrid = nullptr;
+
+    // "Fewest steps: N", "Already solved", "Cannot be solved", or what keeps
+    // the level from being played.
+    QString LevelVerdict() const;
 
 protected:
     // Exit and the close box ask first when anything is not saved.
@@ -96,6 +131,9 @@ private:
 
     void ShowLevel();
     void StoreLevel();
+    // The verdict line and what the screen reader says of the cells, after
+    // any change of the board.
+    void ShowBoardState();
     // The record that StoreLevel would make of the shown level.
     LevelRecord LevelAsStored() const;
     // Writes the whole table; false (the user told) when the write failed.

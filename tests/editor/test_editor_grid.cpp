@@ -1,6 +1,10 @@
 #include "tests/editor/editorsession.h"
 
+#include "model/solver.h"
+
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,7 +18,10 @@ using namespace quill::test;
 class TestEditorGrid : public QObject {
     Q_OBJECT
 
+
 private slots:
+    void verdictFollowsEveryChange();
+    void keyboardAloneEditsTheGrid();
     void edgeRuleOfEachShapeClass_data();
     void edgeRuleOfEachShapeClass();
     void squareGoesIntoTheBottomRightCorner();
@@ -295,6 +302,94 @@ void TestEditorGrid::choiceOutlivesLevelsAndCommands()
         QCOMPARE(ed.selPiece, 5);
         QVERIFY(ed.optPieces[5]->isChecked());
     }
+}
+
+void TestEditorGrid::verdictFollowsEveryChange()
+{
+    LevelTable levels = sampleLevels();
+    // Level 2: the principal piece one row above the goal, the cells below it free.
+    levels[1].positions = {21, 1, 0, 3, 20, 23, 11, 12, 40, 43};
+    // Level 3: two pieces overlap; level 4: a piece without a place.
+    levels[2].positions[6] = 0;
+    levels[3].positions[3] = 45;
+    // Level 5: no sequence of slides solves it.
+    const std::vector<uint8_t> distance = slideSolver().distanceTable();
+    const auto stuck = std::find(distance.begin(), distance.end(), SlideSolver::kUnsolvable);
+    levels[4].positions = slideSolver().positionsAt(static_cast<int>(stuck - distance.begin()));
+    EditorSession session(levels);
+    QVERIFY(session.opened());
+    frmLevelEd& ed = session.ed();
+    const QLabel* verdict = ed.lblVerdict;
+    QCOMPARE(verdict->text(), QStringLiteral("Fewest steps: 90"));
+    click(ed.lblBlank);
+    clickCell(ed, 3, 4);
+    QCOMPARE(verdict->text(), QStringLiteral("Soldier D is not on the board."));
+    click(ed.lblColor[9]);
+    clickCell(ed, 3, 4);
+    QCOMPARE(verdict->text(), QStringLiteral("Fewest steps: 90"));
+    click(ed.lblColor[0]);
+    click(ed.cmdNext);
+    QCOMPARE(verdict->text(), QStringLiteral("Fewest steps: 1"));
+    // The principal piece moved onto the goal by a click.
+    clickCell(ed, 1, 3);
+    QCOMPARE(verdict->text(), QStringLiteral("Already solved"));
+    click(ed.cmdNext);
+    QCOMPARE(verdict->text(), QStringLiteral("Tessamor and Soldier A share the cell in column 1, row 1."));
+    click(ed.cmdNext);
+    QCOMPARE(verdict->text(), QStringLiteral("Kirrow has no place on the board at position value 45."));
+    click(ed.cmdNext);
+    QCOMPARE(verdict->text(), QStringLiteral("Cannot be solved"));
+    click(ed.cmdClear);
+    QCOMPARE(verdict->text(), QStringLiteral("Ordrane is not on the board."));
+}
+
+void TestEditorGrid::keyboardAloneEditsTheGrid()
+{
+    EditorSession session;
+    QVERIFY(session.opened());
+    frmLevelEd& ed = session.ed();
+    auto key = [](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, m);
+    };
+    // From the first option button, Shift+Tab goes round to the grid.
+    QTRY_COMPARE(QApplication::focusWidget(), ed.optPieces[0]);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), ed.picGrid);
+    auto heard = [&ed] {
+        return QAccessible::queryAccessibleInterface(ed.picGrid)->text(QAccessible::Name);
+    };
+    QCOMPARE(heard(), QStringLiteral("Grid, column 1, row 1: Tessamor"));
+    // Down to the bottom row, right to its second cell: empty.
+    for (int i = 0; i < 6; ++i)
+        key(Qt::Key_Down);
+    key(Qt::Key_Right);
+    QCOMPARE(ed.picGrid->cell(), 17);
+    QCOMPARE(heard(), QStringLiteral("Grid, column 2, row 5: empty"));
+    // Ordrane is chosen: it does not fit there; Space changes nothing.
+    const BoardView before = viewOf(ed);
+    key(Qt::Key_Space);
+    QVERIFY(viewOf(ed) == before);
+    // Tab to the chosen option, arrow down to Soldier D, back to the grid.
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ed.optPieces[0]);
+    for (int i = 0; i < 9; ++i)
+        key(Qt::Key_Down);
+    QCOMPARE(ed.selPiece, 9);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), ed.picGrid);
+    key(Qt::Key_Space);
+    QCOMPARE(cellAt(ed, 1, 4), int16_t(9));
+    QCOMPARE(cellAt(ed, 3, 4), Board::kEmpty);
+    QCOMPARE(heard(), QStringLiteral("Grid, column 2, row 5: Soldier D"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(ed.lblGrid[19])->text(QAccessible::Name),
+             QStringLiteral("column 4, row 5: empty"));
+    QCOMPARE(colourMismatch(ed), QString());
+    // Back past Clear and Exit to Save, which Enter presses.
+    for (int i = 0; i < 3; ++i)
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), ed.cmdSave);
+    key(Qt::Key_Return);
+    QCOMPARE(decodeLevelTable(session.fileBytes())[0].positions[9], int16_t(41));
 }
 
 QTEST_MAIN(TestEditorGrid)

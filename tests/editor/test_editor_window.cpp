@@ -41,12 +41,13 @@ void TestEditorWindow::windowHasItsCaptionAndFixedClientSize()
     QVERIFY(session.opened());
     frmLevelEd& ed = session.ed();
     QCOMPARE(ed.windowTitle(), QStringLiteral("Quillmere Level Editor"));
-    QCOMPARE(ed.size(), QSize(446, 406));
+    // The specified 446 x 406 and the verdict line below (24 pixels).
+    QCOMPARE(ed.size(), QSize(446, 430));
     // 265 twips from the left, 1000 wide: 17.67 and 66.67 pixels.
     QCOMPARE(ed.cmdPrev->geometry(), QRect(18, 360, 67, 33));
     QCOMPARE(ed.lblGrid[5]->geometry(), QRect(56, 56, 47, 47));
-    QCOMPARE(ed.minimumSize(), QSize(446, 406));
-    QCOMPARE(ed.maximumSize(), QSize(446, 406));
+    QCOMPARE(ed.minimumSize(), QSize(446, 430));
+    QCOMPARE(ed.maximumSize(), QSize(446, 430));
     QVERIFY(!(ed.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(colourOf(&ed), QColor(192, 192, 192));
     QCOMPARE(ed.cmdSave->palette().color(QPalette::Button), QColor(192, 192, 192));
@@ -143,10 +144,11 @@ void TestEditorWindow::tabVisitsTheControlsInTheirOrder()
     QVERIFY(session.opened());
     frmLevelEd& ed = session.ed();
 
-    // The declared order, as the focus chain holds it.
+    // The declared order, as the focus chain holds it; the grid, which
+    // takes the keyboard, comes after it.
     QList<QWidget*> expected(ed.optPieces.begin(), ed.optPieces.end());
     expected << ed.optBlank << ed.txtLevelName << ed.cmdPrev << ed.cmdNext << ed.cmdSave
-             << ed.cmdExit << ed.cmdClear;
+             << ed.cmdExit << ed.cmdClear << ed.picGrid;
     QList<QWidget*> chain;
     QWidget* w = ed.optPieces[0];
     do {
@@ -159,7 +161,7 @@ void TestEditorWindow::tabVisitsTheControlsInTheirOrder()
     // The option buttons are one stop: Tab leaves the group for the name box.
     QTRY_COMPARE(QApplication::focusWidget(), ed.optPieces[0]);
     const QList<QWidget*> stops = {ed.txtLevelName, ed.cmdPrev, ed.cmdNext, ed.cmdSave,
-                                   ed.cmdExit,      ed.cmdClear, ed.optPieces[0]};
+                                   ed.cmdExit,      ed.cmdClear, ed.picGrid, ed.optPieces[0]};
     for (QWidget* stop : stops) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), stop);
