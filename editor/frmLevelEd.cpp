@@ -134,19 +134,24 @@ void GridCursor::focusOutEvent(QFocusEvent* event)
     update();
 }
 
-std::unique_ptr<frmLevelEd> frmLevelEd::load(const QString& folder)
+std::unique_ptr<frmLevelEd> frmLevelEd::load(const QString& programFolder)
 {
-    std::unique_ptr<frmLevelEd> form(new frmLevelEd(folder));
+    return load(DataFolders::forProgram(programFolder));
+}
+
+std::unique_ptr<frmLevelEd> frmLevelEd::load(const DataFolders& folders)
+{
+    std::unique_ptr<frmLevelEd> form(new frmLevelEd(folders));
     if (!form->Form_Load())
         return nullptr;
     return form;
 }
 
-frmLevelEd::frmLevelEd(const QString& folder)
+frmLevelEd::frmLevelEd(const DataFolders& folders)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                            | Qt::WindowCloseButtonHint),
-      folder_(folder)
+      folders_(folders)
 {
     BuildControls();
 }
@@ -285,7 +290,7 @@ void frmLevelEd::BuildControls()
 bool frmLevelEd::Form_Load()
 {
     curLevel = 0;
-    levelPath_ = resolvePath(folder_, QString::fromLatin1(kEditorLevelFileName));
+    levelPath_ = folders_.levelFileToRead(QString::fromLatin1(kEditorLevelFileName));
     const FileStatus status = readLevelFile(levelPath_, levels);
     if (!status.ok()) {
         userDialogs().message(nullptr, QString::fromLatin1(kErrorTitle),
@@ -330,7 +335,9 @@ void frmLevelEd::cmdSave_Click()
 bool frmLevelEd::SaveLevels()
 {
     StoreLevel();
-    const FileStatus status = writeLevelFile(levelPath_, levels);
+    QString written;
+    const FileStatus status =
+        folders_.writeLevelCollection(QString::fromLatin1(kEditorLevelFileName), levels, written);
     // Every edit is still in memory, so the user can mend the cause and save again.
     if (!status.ok()) {
         userDialogs().message(this, QString::fromLatin1(kSavingErrorTitle),
@@ -338,6 +345,7 @@ bool frmLevelEd::SaveLevels()
                               UserDialogs::Buttons::Ok);
         return false;
     }
+    levelPath_ = written;
     savedLevels_ = levels;
     return true;
 }

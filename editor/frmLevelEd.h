@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/board.h"
+#include "model/datafolders.h"
 #include "model/levelfile.h"
 
 #include <QLabel>
@@ -73,11 +74,14 @@ public:
     // Reads the level file of `folder` and shows its first level. When the
     // file cannot be read, reports it and returns nothing: the window is
     // never shown and no file is created.
-    static std::unique_ptr<frmLevelEd> load(const QString& folder);
+    static std::unique_ptr<frmLevelEd> load(const DataFolders& folders);
+    static std::unique_ptr<frmLevelEd> load(const QString& programFolder);
 
     ~frmLevelEd() override;
 
-    // The level file as found at start; Save writes the same file.
+    // The level file read at start, and after a save the file written:
+    // the same file, or the player's copy where the installed one cannot
+    // be written.
     const QString& levelPath() const { return levelPath_; }
 
     LevelTable levels;
@@ -112,7 +116,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    explicit frmLevelEd(const QString& folder);
+    explicit frmLevelEd(const DataFolders& folders);
 
     void BuildControls();
     bool Form_Load();
@@ -151,7 +155,7 @@ private:
     void paintLabel(int cell, const QColor& colour);
     QColor blankColour() const;
 
-    QString folder_;
+    DataFolders folders_;
     QString levelPath_;
     QButtonGroup* selection_ = nullptr;
     // The table as last read or saved.

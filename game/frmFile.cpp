@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <numeric>
+
 namespace quill {
 
 frmFile::frmFile(QWidget* owner, QString& absFilename)
@@ -71,7 +74,12 @@ QStringList frmFile::matchingFiles(const QString& folder, const QString& pattern
 
 void frmFile::setFolder(const QString& folder)
 {
-    folder_ = folder;
+    setFolders({folder});
+}
+
+void frmFile::setFolders(const QStringList& folders)
+{
+    folders_ = folders;
     refresh();
 }
 
@@ -84,7 +92,28 @@ void frmFile::setPattern(const QString& pattern)
 void frmFile::refresh()
 {
     filList->clear();
-    filList->addItems(matchingFiles(folder_, pattern_));
+    QStringList names;
+    QStringList folderOfName;
+    for (const QString& folder : folders_) {
+        // Names are found without regard to case: a name of an earlier
+        // folder hides every spelling of it in the later ones.
+        const QStringList earlier = names;
+        for (const QString& name : matchingFiles(folder, pattern_)) {
+            if (!earlier.contains(name, Qt::CaseInsensitive)) {
+                names << name;
+                folderOfName << folder;
+            }
+        }
+    }
+    QList<qsizetype> order(names.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return names[a].compare(names[b], Qt::CaseInsensitive) < 0;
+    });
+    for (qsizetype k : order) {
+        auto* item = new QListWidgetItem(names[k], filList);
+        item->setData(Qt::UserRole, folderOfName[k]);
+    }
     filList->setCurrentRow(-1);
     filList->clearSelection();
 }
@@ -95,7 +124,7 @@ void frmFile::cmdSet_Click()
     if (selected.isEmpty())
         return;
     const QString name = selected.first()->text();
-    answer_ = bytFlag == 1 ? joinPath(folder_, name) : name;
+    answer_ = bytFlag == 1 ? joinPath(selected.first()->data(Qt::UserRole).toString(), name) : name;
     accept();
 }
 

@@ -26,9 +26,12 @@ public:
     QPushButton* cmdCancel;
 
     // The folder and the pattern of filList; the list is filled at once.
+    // With several folders, the list holds the files of all of them, a
+    // name in an earlier folder hiding the same name in a later one.
     void setFolder(const QString& folder);
+    void setFolders(const QStringList& folders);
     void setPattern(const QString& pattern);
-    QString folder() const { return folder_; }
+    QString folder() const { return folders_.value(0); }
 
     void Form_Load();
     void Form_Activate();
@@ -49,7 +52,7 @@ private:
 
     QString& absFilename_;
     QString answer_;
-    QString folder_;
+    QStringList folders_;
     QString pattern_ = QStringLiteral("*.*");
 };
 

@@ -44,10 +44,10 @@ using Answer = UserDialogs::Answer;
 
 }  // namespace
 
-frmMain::frmMain(const QString& programFolder, QWidget* parent)
+frmMain::frmMain(const DataFolders& folders, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      folder_(programFolder)
+      folders_(folders)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmere"));
@@ -129,16 +129,6 @@ QLabel* frmMain::makeImage(const char* name)
     return image;
 }
 
-QString frmMain::skinsFolder() const
-{
-    return resolvePath(folder_, QLatin1String(kSkinsFolderName));
-}
-
-QString frmMain::savedFolder() const
-{
-    return resolvePath(folder_, QLatin1String(kSavedFolderName));
-}
-
 bool frmMain::Form_Load()
 {
     show();
@@ -159,21 +149,22 @@ bool frmMain::Form_Load()
 void frmMain::ReadSettings()
 {
     QString value;
-    readSettingsFile(resolvePath(folder_, QLatin1String(kSettingsFileName)), value);
+    readSettingsFile(folders_.writtenFile(QLatin1String(kSettingsFileName)), value);
     // A settings file that cannot be read leaves the default skin.
     absFilename = value.isEmpty() ? QString::fromLatin1(kDefaultSkin) : value;
 }
 
 void frmMain::LoadLevels()
 {
-    const QString path = resolvePath(folder_, QLatin1String(kGameLevelFileName));
+    const QString path = folders_.levelFileToRead(QLatin1String(kGameLevelFileName));
     const FileStatus status = readLevelFile(path, levels, ReadLock::BlockWriters);
     if (status.ok())
         return;
     loadFailed_ = true;
     userDialogs().message(this, QStringLiteral("Quillmere - Error"),
                           fileErrorMessage(QStringLiteral("An error has occurred while attempting loading data file"),
-                                           joinPath(folder_, QLatin1String(kLevelFileShownName)), status),
+                                           joinPath(QFileInfo(path).path(), QLatin1String(kLevelFileShownName)),
+                                           status),
                           Icon::Critical, Buttons::Ok);
     forceClose_ = true;
     close();
@@ -183,7 +174,7 @@ bool frmMain::ApplySkin(const QString& fileName)
 {
     QString error;
     const std::optional<PictureClip> clip =
-        fileName.isEmpty() ? std::nullopt : loadSkin(resolvePath(skinsFolder(), fileName), &error);
+        fileName.isEmpty() ? std::nullopt : loadSkin(folders_.skinPath(fileName), &error);
     bool cut = clip.has_value();
     std::array<QPixmap, kSkinLayout.size()> pictures;
     for (std::size_t i = 0; cut && i < kSkinLayout.size(); ++i) {
@@ -217,7 +208,7 @@ bool frmMain::ApplySkin(const QString& fileName)
     // for a name the settings file's code page can hold; the game itself
     // does not depend on it.
     if (codepage::canEncode(fileName))
-        writeSettingsFile(resolvePath(folder_, QLatin1String(kSettingsFileName)), fileName);
+        writeSettingsFile(folders_.writtenFile(QLatin1String(kSettingsFileName)), fileName);
     return true;
 }
 
@@ -225,7 +216,7 @@ void frmMain::EndAfterSkinFailure(const QString& fileName)
 {
     userDialogs().message(this, QStringLiteral("Quillmere - ERROR"),
                           QStringLiteral("An error has occurred while attempting to load picture \n")
-                              + displayPath(joinPath(joinPath(folder_, QLatin1String(kSkinsFolderName)), fileName))
+                              + displayPath(folders_.skinPath(fileName))
                               + QStringLiteral("\nMake sure the picture exists and is of a correct format."),
                           Icon::Critical, Buttons::Ok);
     loadFailed_ = true;
@@ -398,7 +389,7 @@ bool frmMain::LevelPlayable(int16_t index)
 bool frmMain::SaveFileExists(const QString& name) const
 {
     const QString fileName = name + QLatin1String(kSavedGameExtension);
-    return entryKind(savedFolder(), fileName) == EntryKind::File;
+    return entryKind(folders_.savedFolder(), fileName) == EntryKind::File;
 }
 
 void frmMain::SaveGame()
@@ -444,8 +435,8 @@ void frmMain::SaveGame()
     record.positions = board.PiecePositions();
 
     const QString fileName = entered + QLatin1String(kSavedGameExtension);
-    const QString shownPath = joinPath(joinPath(folder_, QLatin1String(kSavedFolderName)), fileName);
-    const FileStatus status = writeSavedGame(resolvePath(savedFolder(), fileName), record);
+    const QString shownPath = joinPath(joinPath(folders_.writeFolder(), QLatin1String(kSavedFolderName)), fileName);
+    const FileStatus status = writeSavedGame(resolvePath(folders_.savedFolder(), fileName), record);
     if (!status.ok()) {
         userDialogs().message(this, QStringLiteral("Quillmere - Saving Error"),
                               QStringLiteral("An error occurred while attempting saving game data\n")
@@ -477,7 +468,7 @@ void frmMain::mnuLoadGame_Click()
         chooser.bytFlag = 1;
         chooser.setWindowTitle(QStringLiteral("Load Game"));
         chooser.cmdSet->setText(QStringLiteral("Load Game"));
-        chooser.setFolder(savedFolder());
+        chooser.setFolder(folders_.savedFolder());
         chooser.setPattern(QStringLiteral("*.sav"));
         chooser.exec();
     }
@@ -506,7 +497,7 @@ void frmMain::mnuSetSkin_Click()
         chooser.bytFlag = 2;
         chooser.setWindowTitle(QStringLiteral("Load Skin"));
         chooser.cmdSet->setText(QStringLiteral("Set Skin"));
-        chooser.setFolder(skinsFolder());
+        chooser.setFolders(folders_.skinFolders());
         chooser.setPattern(QLatin1String(kSkinPattern));
         chooser.exec();
     }
@@ -530,13 +521,13 @@ void frmMain::mnuExit_Click()
 
 void frmMain::mnuHTP_Click()
 {
-    const QString path = resolvePath(folder_, QStringLiteral("qlm.html"));
+    const QString path = resolvePath(folders_.programFolder(), QStringLiteral("qlm.html"));
     // A missing page is a failure of its own: opening it would only show
     // the browser's error.
     const bool opened = QFileInfo(path).isFile() && userDialogs().open(QUrl::fromLocalFile(path));
     if (!opened) {
         userDialogs().message(this, QStringLiteral("Quillmere - Help"),
-                              QStringLiteral("Unable to open ") + displayPath(folder_)
+                              QStringLiteral("Unable to open ") + displayPath(folders_.programFolder())
                                   + QDir::separator() + QStringLiteral("qlm.html automatically.\n")
                                   + QStringLiteral("Please open the file manually."),
                               Icon::Information, Buttons::Ok);
@@ -699,7 +690,7 @@ void frmMain::mnuProgress_Click()
 
 QString frmMain::progressPath() const
 {
-    return resolvePath(folder_, QLatin1String(kProgressFileName));
+    return folders_.writtenFile(QLatin1String(kProgressFileName));
 }
 
 void frmMain::RecordWin()

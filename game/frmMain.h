@@ -2,6 +2,7 @@
 
 #include "game/boardmarks.h"
 #include "game/skin/pictureclip.h"
+#include "model/datafolders.h"
 #include "model/gamesession.h"
 #include "model/levelfile.h"
 #include "model/solver.h"
@@ -24,7 +25,7 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmMain(const QString& programFolder, QWidget* parent = nullptr);
+    explicit frmMain(const DataFolders& folders, QWidget* parent = nullptr);
 
     // The game in play; the window draws it and sends it input.
     GameSession session;
@@ -77,9 +78,8 @@ public:
     // True once the window has closed for good: the program ends.
     bool ended() const { return ended_; }
 
-    QString folder() const { return folder_; }
-    QString skinsFolder() const;
-    QString savedFolder() const;
+    // Where the game reads and writes its files.
+    const DataFolders& folders() const { return folders_; }
 
     void LoadLevels();
     void ReadSettings();
@@ -154,7 +154,7 @@ private:
     void WinSequence();
     QLabel* makeImage(const char* name);
 
-    QString folder_;
+    DataFolders folders_;
     // The fewest steps of every level: the levels never change while the
     // game runs, so they are worked out once, when Progress first needs them.
     std::optional<std::array<LevelVerdict, kLevelCount>> verdicts_;

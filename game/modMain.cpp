@@ -16,55 +16,64 @@
 namespace quill::modMain {
 namespace {
 
-// Creates `name` in the program folder unless an entry of that name, of any
-// kind and in any case, is already there.
-bool EnsureFolder(const QString& programFolder, const QString& name)
+bool ReportFolderFailure(const FileStatus& failure)
 {
-    if (entryKind(programFolder, name) != EntryKind::Missing)
-        return true;
-    const QString path = joinPath(programFolder, name);
-    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
-        return true;
-    const FileStatus failure = FileStatus::fromErrno(errno, path);
     userDialogs().message(nullptr, QStringLiteral("Quillmere - Error"),
                           fileErrorMessage(QStringLiteral("An error has occurred while attempting creating folder"),
-                                           path, failure),
+                                           failure.path, failure),
                           UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
     return false;
 }
 
-// The settings file names an existing skin afterwards, or "default.bmp".
-void EnsureSettings(const QString& programFolder)
+// Creates `name` in `folder` unless an entry of that name, of any kind and
+// in any case, is already there.
+bool EnsureFolder(const QString& folder, const QString& name)
 {
-    const QString settingsPath = resolvePath(programFolder, QLatin1String(kSettingsFileName));
+    if (entryKind(folder, name) != EntryKind::Missing)
+        return true;
+    const QString path = joinPath(folder, name);
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+        return true;
+    return ReportFolderFailure(FileStatus::fromErrno(errno, path));
+}
+
+// The settings file names an existing skin afterwards, or "default.bmp".
+void EnsureSettings(const DataFolders& folders)
+{
+    const QString settingsPath = folders.writtenFile(QLatin1String(kSettingsFileName));
     QString skin;
-    const bool found = entryKind(programFolder, QLatin1String(kSettingsFileName)) == EntryKind::File
+    const bool found = entryKind(folders.writeFolder(), QLatin1String(kSettingsFileName)) == EntryKind::File
                        && readSettingsFile(settingsPath, skin).ok() && !skin.isEmpty();
-    const QString skins = resolvePath(programFolder, QLatin1String(kSkinsFolderName));
-    // A name with a folder part could point outside the skins folder.
-    const bool skinExists = found && !skin.contains(QLatin1Char('/'))
-                            && entryKind(skins, skin) == EntryKind::File;
-    if (!skinExists)
+    if (!found || !folders.skinExists(skin))
         writeSettingsFile(settingsPath, QString::fromLatin1(kDefaultSkin));
 }
 
 }  // namespace
 
-bool InitDataFiles(const QString& programFolder)
+bool InitDataFiles(const DataFolders& folders)
 {
-    if (!EnsureFolder(programFolder, QLatin1String(kSavedFolderName)))
+    if (folders.usesPlayerFolder()) {
+        if (const FileStatus made = makeFolder(folders.writeFolder()); !made.ok())
+            return ReportFolderFailure(made);
+    }
+    if (!EnsureFolder(folders.writeFolder(), QLatin1String(kSavedFolderName)))
         return false;
-    if (!EnsureFolder(programFolder, QLatin1String(kSkinsFolderName)))
+    if (!EnsureFolder(folders.writeFolder(), QLatin1String(kSkinsFolderName)))
         return false;
-    EnsureSettings(programFolder);
+    EnsureSettings(folders);
     return true;
 }
 
 std::unique_ptr<frmMain> Start(const QString& programFolder)
 {
-    if (!InitDataFiles(programFolder))
+    return Start(DataFolders::forProgram(programFolder));
+}
+
+std::unique_ptr<frmMain> Start(const DataFolders& folders)
+{
+    if (!InitDataFiles(folders))
         return nullptr;
-    auto window = std::make_unique<frmMain>(programFolder);
+    auto window = std::make_unique<frmMain>(folders);
     window->board.FillShapes();
     if (!window->Form_Load())
         return nullptr;

@@ -2,6 +2,7 @@
 // writes the shipped collection. Everything it knows about files, shapes
 // and slides comes from the model.
 
+#include "model/datafolders.h"
 #include "model/fileio.h"
 #include "model/levelfile.h"
 #include "model/programfolder.h"
@@ -162,7 +163,8 @@ struct Collection {
 std::optional<Collection> loadCollection(const QStringList& files)
 {
     Collection collection;
-    collection.path = files.isEmpty() ? resolvePath(programFolder(), QString::fromLatin1(kGameLevelFileName))
+    collection.path = files.isEmpty() ? DataFolders::forProgram(programFolder())
+                                            .levelFileToRead(QString::fromLatin1(kGameLevelFileName))
                                       : resolveGiven(files.front());
     const FileStatus status = readLevelFile(collection.path, collection.levels);
     if (!status.ok()) {

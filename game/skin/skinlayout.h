@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/datafolders.h"
+
 #include <QRect>
 #include <QSize>
 #include <array>
@@ -56,7 +58,6 @@ constexpr QRect skinRect(SkinTarget target, int piece = -1)
     return {};
 }
 
-inline constexpr char kSkinsFolderName[] = "skins";
 inline constexpr char kSkinPattern[] = "*.bmp;*.dib;*.gif;*.jpg;*.jpeg;*.wmf;*.emf";
 
 }  // namespace quill

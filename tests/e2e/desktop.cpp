@@ -398,7 +398,8 @@ ProgramFolder::ProgramFolder()
         copyProblem_ = QStringLiteral("no temporary folder: ") + dir_.errorString();
         return;
     }
-    if (!copyTree(built, dir_.path(), {QStringLiteral("qlm.ini"), QStringLiteral("saved")}))
+    if (!copyTree(built, dir_.path(),
+                  {QStringLiteral("qlm.ini"), QStringLiteral("saved"), QStringLiteral("qlm-progress.txt")}))
         copyProblem_ = QStringLiteral("copying %1 failed").arg(built);
 }
 
@@ -414,10 +415,12 @@ Problem ProgramFolder::handToUnprivilegedPlayer() const
 {
     if (::geteuid() != 0)
         return {};
-    // The temporary folder starts closed to everyone else.
-    if (::chmod(QFile::encodeName(dir_.path()).constData(), 0755) != 0)
-        return QStringLiteral("cannot open the program folder to other users");
-    QStringList entries{dir_.path()};
+    // The temporary folders start closed to everyone else.
+    for (const QTemporaryDir* folder : {&dir_, &home_}) {
+        if (::chmod(QFile::encodeName(folder->path()).constData(), 0755) != 0)
+            return QStringLiteral("cannot open %1 to other users").arg(folder->path());
+    }
+    QStringList entries{dir_.path(), home_.path()};
     QDirIterator it(dir_.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext())
@@ -460,7 +463,9 @@ QString ProgramFolder::logFile(const QString& name) const
 Program::Program(const Desktop& desktop, const ProgramFolder& folder, const QString& name, Player player)
 {
     bindToTestProcess(process_);
-    process_.setProcessEnvironment(desktop.environment());
+    QProcessEnvironment environment = desktop.environment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.playerDataHome());
+    process_.setProcessEnvironment(environment);
     process_.setWorkingDirectory(folder.path());
     // A file, not a pipe: nobody reads a pipe while the test waits, and a
     // full one would stop the program.

@@ -130,10 +130,16 @@ public:
     QString file(const QString& name) const;
     // Where the programs' own output goes, outside the program folder.
     QString logFile(const QString& name) const;
+    // The player's data home (XDG_DATA_HOME) for the programs of this
+    // folder, and the player's own folder of the programs in it, used
+    // when the program folder cannot be written.
+    QString playerDataHome() const { return home_.path(); }
+    QString playerFolder() const { return home_.path() + QStringLiteral("/quillmere"); }
 
 private:
     QTemporaryDir dir_;
     QTemporaryDir logs_;
+    QTemporaryDir home_;
     Problem copyProblem_;
 };
 

@@ -4,6 +4,7 @@
 // since root reads and writes through them.
 
 #include "model/levelfile.h"
+#include "model/savedgame.h"
 #include "model/rounding.h"
 #include "model/shapes.h"
 #include "tests/e2e/desktop.h"
@@ -90,6 +91,7 @@ private slots:
 
     // The program folder
     void readOnlyProgramFolderWithoutSavedEndsTheGame();
+    void readOnlyProgramFolderUsesThePlayersFolder();
 
 private:
     Program& startGame(Player player = Player::Tester);
@@ -241,6 +243,9 @@ void TestE2eBadInput::shortLevelFileGivesClearedLevels()
 
 void TestE2eBadInput::readOnlyFolderKeepsTheEditorsEdits()
 {
+    // An installed copy: the program folder cannot be written, so the
+    // editor saves the player's copy; while the player's folder cannot be
+    // made either, Save reports it and keeps every edit.
     const ProgramFolder& folder = session->folder();
     const QString levelPath = folder.file(QStringLiteral("QLM.ZHN"));
     const QByteArray original = readAllBytes(levelPath);
@@ -248,6 +253,7 @@ void TestE2eBadInput::readOnlyFolderKeepsTheEditorsEdits()
         QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     QUILL_E2E_OK(handToPlayer());
     QVERIFY(folder.setMode(QString(), 0555));
+    QVERIFY(::chmod(QFile::encodeName(folder.playerDataHome()).constData(), 0555) == 0);
 
     Desktop& desktop = session->desktop();
     Program& editor = session->start(QStringLiteral("QuillEd"), Player::Unprivileged);
@@ -263,15 +269,19 @@ void TestE2eBadInput::readOnlyFolderKeepsTheEditorsEdits()
     QUILL_E2E_OK(desktop.answer(kEditorSavingError, editor.pid(), {QStringLiteral("Return")}));
     QCOMPARE(readAllBytes(levelPath), original);
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), entries);
+    QVERIFY(!QFileInfo::exists(folder.playerFolder()));
 
-    // Once the folder can be written, the same Save writes the kept edit.
-    QVERIFY(folder.setMode(QString(), 0755));
+    // Once the player's folder can be made, the same Save writes the kept
+    // edit into the player's copy; the installed file stays as it was.
+    QVERIFY(::chmod(QFile::encodeName(folder.playerDataHome()).constData(), 0755) == 0);
     QUILL_E2E_OK(desktop.click(window->geometry.topLeft() + kEditorSave));
     QByteArray expected = original;
     expected.replace(0, kNameLength, QByteArray("Kept      "));
-    QVERIFY2(waitUntil([&] { return readAllBytes(levelPath) == expected; }, 5000),
+    const QString copy = folder.playerFolder() + QStringLiteral("/qlm.zhn");
+    QVERIFY2(waitUntil([&] { return readAllBytes(copy) == expected; }, 5000),
              "the edit made before the failed save was not written by the next one");
     QVERIFY(desktop.windows(kEditorSavingError, editor.pid()).empty());
+    QCOMPARE(readAllBytes(levelPath), original);
 }
 
 void TestE2eBadInput::readOnlyLevelFileIsNotReplaced()
@@ -534,17 +544,37 @@ void TestE2eBadInput::folderInPlaceOfTheSettingsKeepsTheDefaultSkin()
 
 void TestE2eBadInput::readOnlyProgramFolderWithoutSavedEndsTheGame()
 {
+    // An installed copy whose player's folder cannot be made: the game says
+    // which folder and ends; nothing is written anywhere.
     const ProgramFolder& folder = session->folder();
     QUILL_E2E_OK(handToPlayer());
     QVERIFY(folder.setMode(QString(), 0555));
+    QVERIFY(::chmod(QFile::encodeName(folder.playerDataHome()).constData(), 0555) == 0);
 
     Program& game = startGame(Player::Unprivileged);
     QUILL_E2E_OK(game.startProblem());
     QUILL_E2E_OK(session->desktop().answer(kGameError, game.pid(), {QStringLiteral("Return")}));
-    QVERIFY2(game.waitForEnd(), "the game went on without its saved folder");
+    QVERIFY2(game.waitForEnd(), "the game went on without a folder to write to");
     QVERIFY(game.exitCode() != 0);
     QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("saved"))));
     QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("qlm.ini"))));
+    QVERIFY(!QFileInfo::exists(folder.playerFolder()));
+}
+
+void TestE2eBadInput::readOnlyProgramFolderUsesThePlayersFolder()
+{
+    const ProgramFolder& folder = session->folder();
+    QUILL_E2E_OK(handToPlayer());
+    QVERIFY(folder.setMode(QString(), 0555));
+    startChangedGame(Player::Unprivileged);
+    QUILL_E2E_OK(ui->saveGame(QStringLiteral("mine")));
+    const QString saved = folder.playerFolder() + QStringLiteral("/saved/mine.sav");
+    QVERIFY2(waitUntil([&] { return readAllBytes(saved).size() == kSavedGameSize; }, 5000),
+             "the game was not saved in the player's folder");
+    QCOMPARE(readAllBytes(folder.playerFolder() + QStringLiteral("/qlm.ini")), QByteArray("default.bmp\r\n"));
+    QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("saved"))));
+    QVERIFY(!QFileInfo::exists(folder.file(QStringLiteral("qlm.ini"))));
+    QUILL_E2E_OK(ui->exitQuietly());
 }
 
 QTEST_GUILESS_MAIN(TestE2eBadInput)

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quill;
@@ -26,7 +27,7 @@ private slots:
     void freshFolderGetsFoldersAndSettings();
     void entryNamedSavedBlocksTheFolder_data();
     void entryNamedSavedBlocksTheFolder();
-    void missingProgramFolderEndsWithAFolderMessage();
+    void folderThatCannotBeMadeEndsWithAFolderMessage();
     void missingLevelFileGivesTheThreeLineMessage();
     void levelFileFoundWithoutRegardToCase();
     void settingsAreRepaired_data();
@@ -87,19 +88,24 @@ void TestStartup::entryNamedSavedBlocksTheFolder()
     QVERIFY(!QFileInfo(game.folder.file("gone")).exists());
 }
 
-void TestStartup::missingProgramFolderEndsWithAFolderMessage()
+void TestStartup::folderThatCannotBeMadeEndsWithAFolderMessage()
 {
-    QTemporaryDir parent;
-    const QString gone = parent.filePath("gone");
+    // An installed game whose player's folder cannot be made: a file
+    // stands where one of its parents should be.
+    ProgramFolder installed;
+    QTemporaryDir home;
+    writeAllBytes(home.filePath("share"), "a file, not a folder");
+    const QString player = home.filePath("share/quillmere");
     ScriptedDialogs dialogs;
-    QVERIFY(!modMain::Start(gone));
+    QVERIFY(!modMain::Start(DataFolders(installed.path(), player, false)));
     QCOMPARE(dialogs.messages.size(), 1);
     const auto& m = dialogs.messages.first();
     QCOMPARE(m.title, QStringLiteral("Quillmere - Error"));
     QCOMPARE(m.icon, Icon::Critical);
     QCOMPARE(m.buttons, Buttons::Ok);
-    QVERIFY2(m.text.contains(QDir::toNativeSeparators(gone + "/saved")), qPrintable(m.text));
-    QVERIFY2(m.text.contains("No such file or directory"), qPrintable(m.text));
+    QVERIFY2(m.text.startsWith("An error has occurred while attempting creating folder\n"), qPrintable(m.text));
+    QVERIFY2(m.text.contains(QDir::toNativeSeparators(home.filePath("share"))), qPrintable(m.text));
+    QVERIFY2(m.text.contains("Not a directory"), qPrintable(m.text));
 }
 
 void TestStartup::missingLevelFileGivesTheThreeLineMessage()

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "model/fileio.h"
+#include "model/levelfile.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace quill {
+
+inline constexpr char kSkinsFolderName[] = "skins";
+
+// Where the programs find and keep their files. Everything lives in the
+// program folder, the folder of the executable, as long as that folder can
+// be written. An installed copy's folder cannot: then everything the
+// programs write goes to the player's own folder instead (the saved games,
+// the settings, the record, the player's copy of the level collection),
+// the player's copies are read before the installed files, and skins are
+// found in the player's skins folder as well as in the installed one.
+class DataFolders {
+public:
+    // The decision for the running program: the program folder, and the
+    // player's folder when the program folder cannot be written.
+    static DataFolders forProgram(const QString& programFolder);
+
+    DataFolders(const QString& programFolder, const QString& playerFolder, bool programFolderWritable);
+
+    const QString& programFolder() const { return programFolder_; }
+    // True when the player's folder takes the writes.
+    bool usesPlayerFolder() const { return !programFolderWritable_; }
+    // Where everything the programs write goes.
+    const QString& writeFolder() const { return usesPlayerFolder() ? playerFolder_ : programFolder_; }
+
+    // The level collection to read: the player's copy when there is one,
+    // otherwise the installed file; `asked` is the spelling the program uses.
+    QString levelFileToRead(const QString& asked) const;
+    // Where the editor writes the collection.
+    QString levelFileToWrite(const QString& asked) const;
+
+    // A file or folder of the write folder, found without regard to case.
+    QString writtenFile(const QString& name) const;
+
+    QString savedFolder() const;
+    // The player's skins folder first, when there is one, then the installed one.
+    QStringList skinFolders() const;
+    // The skin picture of that name in the first skins folder that has it;
+    // when none has, where the installed one would be.
+    QString skinPath(const QString& name) const;
+    bool skinExists(const QString& name) const;
+
+    // Writes the collection to the player's copy or the program folder's
+    // file, keeping the bytes after the table: on the first write of a
+    // player's copy, those of the installed file. `path` is the file used.
+    FileStatus writeLevelCollection(const QString& asked, const LevelTable& levels, QString& path) const;
+
+private:
+    QString programFolder_;
+    QString playerFolder_;
+    bool programFolderWritable_;
+};
+
+// $XDG_DATA_HOME/quillmere, or ~/.local/share/quillmere when that is unset,
+// empty or not an absolute path.
+QString playerDataFolder();
+
+// Whether files can be created and replaced in `folder`.
+bool folderWritable(const QString& folder);
+
+// Creates `folder` with its parents where they are missing.
+FileStatus makeFolder(const QString& folder);
+
+}  // namespace quill

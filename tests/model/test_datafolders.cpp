@@ -1,0 +1,160 @@
+// Where the programs read and write: the program folder while it can be
+// written, the player's own folder beside an installed copy.
+
+#include "model/datafolders.h"
+#include "model/levelfile.h"
+#include "tests/support/fixtures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace quill;
+using namespace quill::test;
+
+namespace {
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+LevelTable renamedLevels(const QString& name)
+{
+    LevelTable levels = sampleLevels();
+    levels[0].name = fitLevelName(name);
+    return levels;
+}
+
+}  // namespace
+
+class TestDataFolders : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writableProgramFolderKeepsEverything();
+    void installedCopyWritesToThePlayersFolder();
+    void playersCopyWinsOverANewerInstalledFile();
+    void skinsComeFromBothFolders();
+    void theRunningProgramDecidesByWhatItMayWrite();
+};
+
+void TestDataFolders::writableProgramFolderKeepsEverything()
+{
+    QTemporaryDir program;
+    QTemporaryDir player;
+    writeAllBytes(program.filePath("QLM.ZHN"), encodeLevelTable(sampleLevels()));
+    // A player's copy from elsewhere is no concern of a writable folder.
+    writeAllBytes(player.filePath("QLM.ZHN"), encodeLevelTable(renamedLevels("Other")));
+    const DataFolders folders(program.path(), player.path(), true);
+    QVERIFY(!folders.usesPlayerFolder());
+    QCOMPARE(folders.writeFolder(), program.path());
+    QCOMPARE(folders.levelFileToRead(kEditorLevelFileName), program.filePath("QLM.ZHN"));
+    QCOMPARE(folders.savedFolder(), program.filePath("saved"));
+    QCOMPARE(folders.writtenFile("qlm.ini"), program.filePath("qlm.ini"));
+    QCOMPARE(folders.skinFolders(), QStringList{program.filePath("skins")});
+
+    QString written;
+    QVERIFY(folders.writeLevelCollection(kEditorLevelFileName, renamedLevels("Mine"), written).ok());
+    QCOMPARE(written, program.filePath("QLM.ZHN"));
+    QCOMPARE(decodeLevelTable(readAllBytes(written)), renamedLevels("Mine"));
+    QCOMPARE(entries(player.path()), QStringList{"QLM.ZHN"});
+}
+
+void TestDataFolders::installedCopyWritesToThePlayersFolder()
+{
+    QTemporaryDir program;
+    QTemporaryDir home;
+    const QString player = home.filePath("share/quillmere");
+    const QByteArray installed = encodeLevelTable(sampleLevels()) + QByteArray("installed tail");
+    writeAllBytes(program.filePath("QLM.ZHN"), installed);
+    const DataFolders folders(program.path(), player, false);
+    QVERIFY(folders.usesPlayerFolder());
+    QCOMPARE(folders.writeFolder(), player);
+    QCOMPARE(folders.savedFolder(), player + "/saved");
+    QCOMPARE(folders.writtenFile("qlm-progress.txt"), player + "/qlm-progress.txt");
+    // Until the player has a copy, the installed collection is read.
+    QCOMPARE(folders.levelFileToRead(kGameLevelFileName), program.filePath("QLM.ZHN"));
+
+    // The first save makes the folder and the copy, with the installed
+    // file's bytes after the table; the installed file is not touched.
+    QString written;
+    QVERIFY(folders.writeLevelCollection(kEditorLevelFileName, renamedLevels("Mine"), written).ok());
+    QCOMPARE(QFileInfo(written).path(), player);
+    QCOMPARE(readAllBytes(written), encodeLevelTable(renamedLevels("Mine")) + "installed tail");
+    QCOMPARE(readAllBytes(program.filePath("QLM.ZHN")), installed);
+    QCOMPARE(folders.levelFileToRead(kGameLevelFileName), written);
+    QCOMPARE(folders.levelFileToRead(kEditorLevelFileName), written);
+
+    // Later saves rewrite the copy.
+    QVERIFY(folders.writeLevelCollection(kEditorLevelFileName, renamedLevels("Again"), written).ok());
+    QCOMPARE(decodeLevelTable(readAllBytes(written)), renamedLevels("Again"));
+    QCOMPARE(readAllBytes(program.filePath("QLM.ZHN")), installed);
+}
+
+void TestDataFolders::playersCopyWinsOverANewerInstalledFile()
+{
+    QTemporaryDir program;
+    QTemporaryDir player;
+    writeAllBytes(player.filePath("qlm.zhn"), encodeLevelTable(renamedLevels("Mine")));
+    QFile(player.filePath("qlm.zhn")).setFileTime(QDateTime::currentDateTime().addDays(-30),
+                                                  QFileDevice::FileModificationTime);
+    // An update installs a newer collection: the player's edits stay.
+    writeAllBytes(program.filePath("QLM.ZHN"), encodeLevelTable(renamedLevels("Update")));
+    const DataFolders folders(program.path(), player.path(), false);
+    LevelTable read;
+    QVERIFY(readLevelFile(folders.levelFileToRead(kGameLevelFileName), read).ok());
+    QCOMPARE(read, renamedLevels("Mine"));
+}
+
+void TestDataFolders::skinsComeFromBothFolders()
+{
+    QTemporaryDir program;
+    QTemporaryDir player;
+    QVERIFY(QDir(program.path()).mkdir("skins"));
+    QVERIFY(QDir(player.path()).mkdir("skins"));
+    writeAllBytes(program.filePath("skins/default.bmp"), "installed");
+    writeAllBytes(program.filePath("skins/both.bmp"), "installed");
+    writeAllBytes(player.filePath("skins/Both.bmp"), "player");
+    writeAllBytes(player.filePath("skins/own.gif"), "player");
+    const DataFolders folders(program.path(), player.path(), false);
+    QCOMPARE(folders.skinFolders(), (QStringList{player.filePath("skins"), program.filePath("skins")}));
+    QCOMPARE(folders.skinPath("default.bmp"), program.filePath("skins/default.bmp"));
+    QCOMPARE(folders.skinPath("own.gif"), player.filePath("skins/own.gif"));
+    // The player's picture of a name hides the installed one.
+    QCOMPARE(folders.skinPath("BOTH.BMP"), player.filePath("skins/Both.bmp"));
+    QVERIFY(folders.skinExists("own.gif") && folders.skinExists("default.bmp"));
+    QVERIFY(!folders.skinExists("missing.bmp"));
+    QCOMPARE(folders.skinPath("missing.bmp"), program.filePath("skins/missing.bmp"));
+    QVERIFY(!folders.skinExists("../skins/own.gif"));
+
+    const DataFolders writable(program.path(), player.path(), true);
+    QVERIFY(!writable.skinExists("own.gif"));
+}
+
+void TestDataFolders::theRunningProgramDecidesByWhatItMayWrite()
+{
+    QTemporaryDir program;
+    QVERIFY(!DataFolders::forProgram(program.path()).usesPlayerFolder());
+    QVERIFY(DataFolders::forProgram(program.filePath("not there")).usesPlayerFolder());
+    if (::geteuid() != 0) {
+        QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QVERIFY(DataFolders::forProgram(program.path()).usesPlayerFolder());
+        QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "/data/home");
+    QCOMPARE(playerDataFolder(), QStringLiteral("/data/home/quillmere"));
+    // A relative or empty setting is not used, as the desktop's rules say.
+    for (const QByteArray& value : {QByteArray("relative/path"), QByteArray()}) {
+        qputenv("XDG_DATA_HOME", value);
+        QCOMPARE(playerDataFolder(), QDir::homePath() + "/.local/share/quillmere");
+    }
+    qputenv("XDG_DATA_HOME", saved);
+}
+
+QTEST_GUILESS_MAIN(TestDataFolders)
+#include "test_datafolders.moc"
