@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <cstdlib>
+
 namespace quill {
 namespace {
 
@@ -91,9 +93,14 @@ SpokenText spokenBoard(const GameSession& session)
     }
     if (const std::optional<GameSession::Hint>& hint = session.hint()) {
         const PieceDrag::Cell from = session.pictureCell(hint->piece);
-        spoken.description = QStringLiteral("Hint: slide the %1 from %2 to %3.")
-                                 .arg(spokenPieceName(hint->piece).toLower(),
-                                      spokenPlace(hint->piece, from.col, from.row),
+        const int across = hint->target.col - from.col;
+        const int down = hint->target.row - from.row;
+        const int cells = std::abs(across) + std::abs(down);
+        const char* way = across < 0 ? "left" : across > 0 ? "right" : down < 0 ? "up" : "down";
+        spoken.description = QStringLiteral("Hint: slide the %1 %2 by %3 %4, to %5.")
+                                 .arg(spokenPieceName(hint->piece).toLower(), QLatin1String(way))
+                                 .arg(cells)
+                                 .arg(cells == 1 ? QStringLiteral("cell") : QStringLiteral("cells"),
                                       spokenPlace(hint->piece, hint->target.col, hint->target.row));
     }
     return spoken;

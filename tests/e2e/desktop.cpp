@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QThread>
 #include <QtTest>
 
@@ -149,6 +151,12 @@ Desktop::Desktop()
 
 Desktop::~Desktop()
 {
+    for (QProcess* bus : {&accessibilityBus_, &sessionBus_}) {
+        if (bus->state() != QProcess::NotRunning) {
+            bus->kill();
+            bus->waitForFinished(2000);
+        }
+    }
     for (auto& holder : holders_) {
         holder->kill();
         holder->waitForFinished(2000);
@@ -172,7 +180,78 @@ QProcessEnvironment Desktop::environment() const
     }
     env.insert(QStringLiteral("DISPLAY"), display_);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // Only the bus of this desktop, never one the tester's session has.
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    env.remove(QStringLiteral("AT_SPI_BUS"));
+    if (!sessionBusAddress_.isEmpty()) {
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionBusAddress_);
+        env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+    }
     return env;
+}
+
+Problem Desktop::startAccessibility()
+{
+    if (!sessionBusAddress_.isEmpty())
+        return {};
+    bindToTestProcess(sessionBus_);
+    sessionBus_.setProcessEnvironment(environment());
+    sessionBus_.start(QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    if (!sessionBus_.waitForStarted(10000))
+        return QStringLiteral("dbus-daemon does not start; scripts/install-deps installs it");
+    QByteArray address;
+    const QDeadlineTimer deadline(10000);
+    while (!address.contains('\n') && !deadline.hasExpired() && sessionBus_.state() == QProcess::Running) {
+        sessionBus_.waitForReadyRead(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
+        address += sessionBus_.readAllStandardOutput();
+    }
+    if (!address.contains('\n'))
+        return QStringLiteral("dbus-daemon named no address: ") + QString::fromLocal8Bit(sessionBus_.readAllStandardError());
+    sessionBusAddress_ = QString::fromLocal8Bit(address.trimmed());
+
+    bindToTestProcess(accessibilityBus_);
+    accessibilityBus_.setProcessEnvironment(environment());
+    accessibilityBus_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    accessibilityBus_.start(QStringLiteral("/usr/libexec/at-spi-bus-launcher"), {QStringLiteral("--launch-immediately")});
+    if (!accessibilityBus_.waitForStarted(10000))
+        return QStringLiteral("at-spi-bus-launcher does not start; scripts/install-deps installs at-spi2-core");
+    // The launcher takes its name on the session bus once the bus runs.
+    const bool up = waitUntil([&] {
+        const ToolRun run = runTool(QStringLiteral("dbus-send"),
+                                    {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                                     QStringLiteral("--dest=org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                                     QStringLiteral("org.a11y.Bus.GetAddress")},
+                                    environment(), 3000);
+        return run.finished && run.exitCode == 0;
+    }, 10000, 100);
+    return up ? Problem() : QStringLiteral("the accessibility bus did not come up");
+}
+
+std::optional<AccessibleTree> Desktop::accessibleTree(qint64 pid, Problem* problem) const
+{
+    const QString script = QDir(test::sourceFolder()).filePath(QStringLiteral("tests/e2e/atspi_tree.py"));
+    // Debian's own Python, which python3-pyatspi belongs to.
+    const ToolRun run = runTool(QStringLiteral("/usr/bin/python3"), {script, QString::number(pid)},
+                                environment(), 20000);
+    if (!run.finished || run.exitCode != 0) {
+        if (problem)
+            *problem = QStringLiteral("reading the accessibility tree failed, ") + describe(run);
+        return std::nullopt;
+    }
+    AccessibleTree tree;
+    for (const QByteArray& line : run.out.split('\n')) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        if (object.isEmpty())
+            continue;
+        tree.push_back({object.value(QStringLiteral("path")).toString(),
+                        object.value(QStringLiteral("role")).toString(),
+                        object.value(QStringLiteral("name")).toString(),
+                        object.value(QStringLiteral("description")).toString(),
+                        object.value(QStringLiteral("text")).toString(),
+                        object.value(QStringLiteral("showing")).toBool()});
+    }
+    return tree;
 }
 
 ToolRun Desktop::xdotool(const QStringList& arguments, int timeoutMs) const

@@ -49,6 +49,17 @@ void bindToTestProcess(QProcess& process);
 
 using WindowId = qulonglong;
 
+// One object of a program's accessibility tree, as a screen reader reads it.
+struct AccessibleNode {
+    QString path;  // child indices from the application object, "0/2/1"
+    QString role;
+    QString name;
+    QString description;
+    QString text;
+    bool showing = false;
+};
+using AccessibleTree = std::vector<AccessibleNode>;
+
 struct Window {
     WindowId id = 0;
     QRect geometry;  // on the screen; without a window manager this is the client area
@@ -104,8 +115,18 @@ public:
     std::optional<QString> clipboard() const;
     Problem clearClipboard();
 
+    // A session bus with the accessibility bus on it, as a desktop with a
+    // screen reader has; programs started afterwards expose their
+    // accessibility tree there.
+    Problem startAccessibility();
+    // The tree of the program `pid`, read with python3-pyatspi.
+    std::optional<AccessibleTree> accessibleTree(qint64 pid, Problem* problem = nullptr) const;
+
 private:
     QProcess server_;
+    QProcess sessionBus_;
+    QProcess accessibilityBus_;
+    QString sessionBusAddress_;
     std::vector<std::unique_ptr<QProcess>> holders_;
     QString display_;
     Problem startProblem_;
