@@ -151,11 +151,16 @@ Desktop::Desktop()
 
 Desktop::~Desktop()
 {
+    // Each bus leads a process group of its own, with the daemons it starts.
     for (QProcess* bus : {&accessibilityBus_, &sessionBus_}) {
-        if (bus->state() != QProcess::NotRunning) {
-            bus->kill();
-            bus->waitForFinished(2000);
-        }
+        if (bus->state() == QProcess::NotRunning)
+            continue;
+        const pid_t group = static_cast<pid_t>(bus->processId());
+        ::kill(-group, SIGTERM);
+        if (!bus->waitForFinished(2000))
+            bus->waitForFinished(0);
+        ::kill(-group, SIGKILL);
+        bus->waitForFinished(2000);
     }
     for (auto& holder : holders_) {
         holder->kill();
@@ -184,6 +189,7 @@ QProcessEnvironment Desktop::environment() const
     env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     env.remove(QStringLiteral("AT_SPI_BUS"));
     if (!sessionBusAddress_.isEmpty()) {
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder_.path());
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), sessionBusAddress_);
         env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
     }
@@ -194,7 +200,14 @@ Problem Desktop::startAccessibility()
 {
     if (!sessionBusAddress_.isEmpty())
         return {};
-    bindToTestProcess(sessionBus_);
+    // Own process groups, so that the daemons the buses start end with
+    // them, and no output channel that a test runner waits on.
+    const auto ownGroup = [] {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    };
+    sessionBus_.setChildProcessModifier(ownGroup);
+    sessionBus_.setStandardErrorFile(QProcess::nullDevice());
     sessionBus_.setProcessEnvironment(environment());
     sessionBus_.start(QStringLiteral("dbus-daemon"),
                       {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
@@ -209,10 +222,13 @@ Problem Desktop::startAccessibility()
     if (!address.contains('\n'))
         return QStringLiteral("dbus-daemon named no address: ") + QString::fromLocal8Bit(sessionBus_.readAllStandardError());
     sessionBusAddress_ = QString::fromLocal8Bit(address.trimmed());
+    if (!runtimeFolder_.isValid())
+        return QStringLiteral("no temporary folder for the buses");
 
-    bindToTestProcess(accessibilityBus_);
+    accessibilityBus_.setChildProcessModifier(ownGroup);
+    accessibilityBus_.setStandardOutputFile(QProcess::nullDevice());
+    accessibilityBus_.setStandardErrorFile(QProcess::nullDevice());
     accessibilityBus_.setProcessEnvironment(environment());
-    accessibilityBus_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     accessibilityBus_.start(QStringLiteral("/usr/libexec/at-spi-bus-launcher"), {QStringLiteral("--launch-immediately")});
     if (!accessibilityBus_.waitForStarted(10000))
         return QStringLiteral("at-spi-bus-launcher does not start; scripts/install-deps installs at-spi2-core");

@@ -127,6 +127,8 @@ private:
     QProcess sessionBus_;
     QProcess accessibilityBus_;
     QString sessionBusAddress_;
+    // The buses' sockets, apart from any other desktop's.
+    QTemporaryDir runtimeFolder_;
     std::vector<std::unique_ptr<QProcess>> holders_;
     QString display_;
     Problem startProblem_;
