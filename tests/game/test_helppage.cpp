@@ -1,5 +1,6 @@
 #include "game/skin/skinlayout.h"
 #include "model/levelfile.h"
+#include "model/progress.h"
 #include "model/savedgame.h"
 #include "model/settings.h"
 #include "model/shapes.h"
@@ -99,9 +100,10 @@ struct MenuCaption {
     const char* item;
 };
 const MenuCaption kMenuCaptions[] = {
-    {"&File", "&New Game"}, {"&File", "&Load Game"}, {"&File", "&Save Game"},
-    {"&File", "Set S&kin"}, {"&File", "E&xit"},      {"&Help", "H&ow to Play"},
-    {"&Help", "&About"},
+    {"&File", "&New Game"}, {"&File", "&Load Game"},      {"&File", "&Save Game"},
+    {"&File", "Set S&kin"}, {"&File", "E&xit"},           {"&Game", "&Undo"},
+    {"&Game", "&Redo"},     {"&Game", "Re&start Level"},  {"&Game", "&Hint"},
+    {"&Game", "&Progress..."}, {"&Help", "H&ow to Play"}, {"&Help", "&About"},
 };
 
 QString withoutAmpersand(const char* caption) { return QString::fromUtf8(caption).remove(QLatin1Char('&')); }
@@ -302,7 +304,7 @@ void TestHelpPage::everyMenuCommandIsExplainedWithItsAccessKeys()
         for (const QStringList& row : tableRows(t.captured()))
             rowByCommand.insert(row.value(0), row);
     }
-    QCOMPARE(captions, QStringList({QStringLiteral("File menu"), QStringLiteral("Help menu")}));
+    QCOMPARE(captions, QStringList({QStringLiteral("File menu"), QStringLiteral("Game menu"), QStringLiteral("Help menu")}));
     QCOMPARE(rowByCommand.size(), int(std::size(kMenuCaptions)));
 
     for (const MenuCaption& caption : kMenuCaptions) {
@@ -476,7 +478,7 @@ void TestHelpPage::programFolderFilesAreListed()
         names << row.value(0);
     QCOMPARE(names, QStringList({QLatin1String(kGameLevelFileName), QLatin1String(kSettingsFileName),
                                  QLatin1String(kSavedFolderName), QLatin1String(kSkinsFolderName),
-                                 QStringLiteral("qlm.html")}));
+                                 QLatin1String(kProgressFileName), QStringLiteral("qlm.html")}));
     QVERIFY(rows.first().value(1).contains(QStringLiteral("The %1 levels").arg(kLevelCount)));
     QVERIFY(rows.first().value(1).contains(QStringLiteral("(%1 bytes)").arg(kLevelFileSize)));
     QVERIFY(rows.at(1).value(1).contains(QLatin1String(kDefaultSkin)));
