@@ -6,12 +6,15 @@
 #              but the end-to-end ones there
 #   make fuzz  build the libFuzzer targets with clang (build-fuzz) and run
 #              each for FUZZ_SECONDS from its corpus in fuzz/corpus/
+#   make install  install into PREFIX (default /usr/local; DESTDIR is honoured)
+#   make package  build the Debian package and the portable .tar.gz in build/
 
 BUILD_DIR ?= build
 ASAN_DIR  ?= build-asan
 FUZZ_DIR  ?= build-fuzz
 JOBS      ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+PREFIX    ?= /usr/local
 
 # Any sanitizer report fails the test that made it. Only reports that come
 # from Qt or the system libraries are suppressed, each with its reason.
@@ -26,7 +29,7 @@ SANITIZER_ENV := \
 SANITIZED_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
   -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS -DQUILL_SANITIZE=ON -DQUILL_E2E=OFF
 
-.PHONY: all deps build run test test-unit test-asan editor fuzz clean
+.PHONY: all deps build run test test-unit test-asan editor fuzz install package clean
 
 all: build
 
@@ -67,6 +70,12 @@ $(FUZZ_DIR)/build.ninja: | deps
 fuzz: deps $(FUZZ_DIR)/build.ninja
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target quill_fuzzers
 	FUZZ_SECONDS=$(FUZZ_SECONDS) bash fuzz/run-fuzzers $(FUZZ_DIR)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+package: build
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

@@ -37,7 +37,7 @@ std::vector<ShippedPicture> shippedPictures()
 {
     const QString skins = QStringLiteral("data/skins/");
     const QString resources = QStringLiteral("game/resources/");
-    return {
+    std::vector<ShippedPicture> pictures = {
         // A 24-bit bitmap: RGB888 is what Qt writes as 24 bits per pixel.
         {skins + QStringLiteral("default.bmp"), paintClassicSkin,
          [] { return encode(paintClassicSkin().convertToFormat(QImage::Format_RGB888), "bmp"); }},
@@ -53,6 +53,14 @@ std::vector<ShippedPicture> shippedPictures()
         {resources + QStringLiteral("icon48.png"), [] { return paintProgramIcon(48); },
          [] { return encode(reduceColours(paintProgramIcon(48), 255), "png"); }},
     };
+    // The icon for desktop menus, in full colour at the sizes of the
+    // hicolor icon theme; the install puts each under NxN/apps.
+    for (const int size : kThemeIconSizes) {
+        pictures.push_back({QStringLiteral("packaging/icons/icon%1.png").arg(size),
+                            [size] { return paintProgramIcon(size); },
+                            [size] { return encode(paintProgramIcon(size), "png"); }});
+    }
+    return pictures;
 }
 
 }  // namespace quill::skingen

@@ -16,7 +16,11 @@ struct ShippedPicture {
     std::function<QByteArray()> file;  // the file's bytes, in the format its name says
 };
 
-// The skins in data/skins and the pictures in game/resources.
+// The sizes of the desktop icon in packaging/icons, in pixels.
+inline constexpr int kThemeIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// The skins in data/skins, the pictures in game/resources and the desktop
+// icons in packaging/icons.
 std::vector<ShippedPicture> shippedPictures();
 
 }  // namespace quill::skingen
