@@ -4,6 +4,7 @@
 #include "game/frmFile.h"
 #include "game/frmLevel.h"
 #include "game/frmProgress.h"
+#include "game/gamename.h"
 #include "game/placement.h"
 #include "game/skin/productpictures.h"
 #include "game/skin/skinlayout.h"
@@ -394,38 +395,9 @@ bool frmMain::SaveFileExists(const QString& name) const
 
 void frmMain::SaveGame()
 {
-    enum class Outcome { Undecided, GiveUp, Save };
-    QString entered;
-    Outcome outcome = Outcome::Undecided;
-    while (outcome == Outcome::Undecided) {
-        entered = userDialogs().input(this, QStringLiteral("What is the name of the game?"),
-                                      QStringLiteral("Quillmere - Saving Game"), entered);
-        if (entered.isEmpty()) {
-            const Answer answer = userDialogs().message(
-                this, QStringLiteral("Quillmere - Saving"),
-                QStringLiteral("Are you sure you want to proceed without saving?"), Icon::Question,
-                Buttons::YesNo);
-            if (answer == Answer::Yes)
-                outcome = Outcome::GiveUp;
-        } else if (entered.size() > kMaxGameNameLength) {
-            userDialogs().message(this, QStringLiteral("Quillmere - Saving"),
-                                  QStringLiteral("Name too long.\nPlease limit the name to 32 characters."),
-                                  Icon::Exclamation, Buttons::Ok);
-        } else if (!NameIsLegal(entered)) {
-            userDialogs().message(this, QStringLiteral("Quillmere - Saving"),
-                                  QStringLiteral("Illegal characters found in the name."),
-                                  Icon::Exclamation, Buttons::Ok);
-        } else if (SaveFileExists(entered)) {
-            const Answer answer = userDialogs().message(
-                this, QStringLiteral("Quillmere - Saving"),
-                QStringLiteral("File already exists. Overwrite it?"), Icon::Question, Buttons::YesNo);
-            if (answer == Answer::Yes)
-                outcome = Outcome::Save;
-        } else {
-            outcome = Outcome::Save;
-        }
-    }
-    if (outcome == Outcome::GiveUp)
+    const std::optional<QString> entered =
+        AskGameName(this, [this](const QString& name) { return SaveFileExists(name); });
+    if (!entered)
         return;
 
     SavedGame record;
@@ -434,7 +406,7 @@ void frmMain::SaveGame()
     record.name = levels[levelIndex].name;
     record.positions = board.PiecePositions();
 
-    const QString fileName = entered + QLatin1String(kSavedGameExtension);
+    const QString fileName = *entered + QLatin1String(kSavedGameExtension);
     const QString shownPath = joinPath(joinPath(folders_.writeFolder(), QLatin1String(kSavedFolderName)), fileName);
     const FileStatus status = writeSavedGame(resolvePath(folders_.savedFolder(), fileName), record);
     if (!status.ok()) {
@@ -625,20 +597,8 @@ bool frmMain::picBoard_KeyDown(int key, Qt::KeyboardModifiers shift)
 {
     if (shift & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
-    using Key = GameSession::Key;
-    std::optional<Key> action;
-    switch (key) {
-    case Qt::Key_Left: action = Key::Left; break;
-    case Qt::Key_Right: action = Key::Right; break;
-    case Qt::Key_Up: action = Key::Up; break;
-    case Qt::Key_Down: action = Key::Down; break;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: action = Key::PickUpOrPutDown; break;
-    case Qt::Key_Escape: action = Key::PutBack; break;
-    default: return false;
-    }
-    if (!session.playing())
+    const std::optional<GameSession::Key> action = GameSession::keyFor(key);
+    if (!action || !session.playing())
         return false;
     FinishInput(session.PressKey(*action));
     return true;
@@ -671,13 +631,8 @@ void frmMain::mnuHint_Click()
 {
     const std::optional<GameSession::Hint> hint = session.FindHint();
     ShowGameState();
-    QString text = QStringLiteral("No sequence of slides finishes the level from here.");
-    if (hint) {
-        text = QStringLiteral("Slide the marked piece to the marked cells. The level can be finished in %1 more %2.")
-                   .arg(hint->stepsLeft)
-                   .arg(hint->stepsLeft == 1 ? QStringLiteral("step") : QStringLiteral("steps"));
-    }
-    userDialogs().message(this, QStringLiteral("Quillmere - Hint"), text, Icon::Information, Buttons::Ok);
+    userDialogs().message(this, QStringLiteral("Quillmere - Hint"), hintMessage(hint), Icon::Information,
+                          Buttons::Ok);
 }
 
 void frmMain::mnuProgress_Click()

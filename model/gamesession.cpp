@@ -151,6 +151,21 @@ PieceDrag::Cell GameSession::pictureCell(int16_t piece) const
     return {board.pieces[piece].col, board.pieces[piece].row};
 }
 
+std::optional<GameSession::Key> GameSession::keyFor(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left: return Key::Left;
+    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_Up: return Key::Up;
+    case Qt::Key_Down: return Key::Down;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Key::PickUpOrPutDown;
+    case Qt::Key_Escape: return Key::PutBack;
+    default: return std::nullopt;
+    }
+}
+
 GameSession::Outcome GameSession::PressKey(Key key)
 {
     if (!playing() || (drag.dragging && !holding_))

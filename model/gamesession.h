@@ -87,6 +87,8 @@ public:
     // puts it down like a mouse release, Esc puts it back.
     enum class Key { Left, Right, Up, Down, PickUpOrPutDown, PutBack };
     Outcome PressKey(Key key);
+    // The keys of keyboard play: the arrows, Space or Enter, and Esc.
+    static std::optional<Key> keyFor(int qtKey);
     bool selectionShown() const { return selectionShown_; }
     int16_t selectedPiece() const { return selected_; }
     bool holding() const { return holding_ && drag.dragging; }

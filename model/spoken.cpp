@@ -78,6 +78,15 @@ SpokenText spokenPicture(const GameSession& session, int piece)
     return {spokenPiece(piece, cell.col, cell.row), spokenFreeWays(session.board, piece)};
 }
 
+QString hintMessage(const std::optional<GameSession::Hint>& hint)
+{
+    if (!hint)
+        return QStringLiteral("No sequence of slides finishes the level from here.");
+    return QStringLiteral("Slide the marked piece to the marked cells. The level can be finished in %1 more %2.")
+        .arg(hint->stepsLeft)
+        .arg(hint->stepsLeft == 1 ? QStringLiteral("step") : QStringLiteral("steps"));
+}
+
 SpokenText spokenBoard(const GameSession& session)
 {
     SpokenText spoken{QStringLiteral("Board"),

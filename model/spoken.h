@@ -35,6 +35,11 @@ struct SpokenText {
 // A piece picture: what and where the piece is, and where it can slide.
 SpokenText spokenPicture(const GameSession& session, int piece);
 
+// The message of Hint: "Slide the marked piece to the marked cells. The
+// level can be finished in N more steps.", or that no sequence of slides
+// finishes the level from here.
+QString hintMessage(const std::optional<GameSession::Hint>& hint);
+
 // The board: the piece the keyboard selects or holds, and the hint on show
 // (or how to play from the keyboard).
 SpokenText spokenBoard(const GameSession& session);
