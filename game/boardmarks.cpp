@@ -9,7 +9,7 @@ namespace quill {
 namespace {
 
 const QColor kDark(0, 0, 0);
-const QColor kSelection(255, 214, 0);
+const QColor kLight(255, 255, 255);
 const QColor kHint(0, 230, 255);
 
 // A band of `light` between dark edges, just inside `rect`.
@@ -22,6 +22,8 @@ void drawBand(QPainter& painter, const QRect& rect, const QColor& light, int wid
     painter.setPen(QPen(kDark, width + 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(inner);
     QPen band(light, width, style, Qt::FlatCap, Qt::MiterJoin);
+    if (style == Qt::CustomDashLine)
+        band.setDashPattern({2.0, 2.0});
     painter.setPen(band);
     painter.drawRect(inner);
 }
@@ -94,13 +96,12 @@ void BoardMarksView::paintEvent(QPaintEvent*)
         drawTarget(painter, *marks_.hintTarget, kHint);
     if (marks_.hintPiece)
         drawBand(painter, *marks_.hintPiece, kHint, 4);
+    // The keyboard's frame: black and white dashes, which no skin colour
+    // hides; a held piece is darkened under a broader frame.
     if (marks_.selection) {
-        if (marks_.held) {
-            QColor lift = kSelection;
-            lift.setAlpha(80);
-            painter.fillRect(marks_.selection->adjusted(3, 3, -3, -3), lift);
-        }
-        drawBand(painter, *marks_.selection, kSelection, marks_.held ? 6 : 3);
+        if (marks_.held)
+            painter.fillRect(marks_.selection->adjusted(3, 3, -3, -3), QColor(0, 0, 0, 90));
+        drawBand(painter, *marks_.selection, kLight, marks_.held ? 7 : 4, Qt::CustomDashLine);
     }
 }
 
