@@ -118,6 +118,7 @@ frmMain::frmMain(const DataFolders& folders, QWidget* parent)
 
     // The window keeps the size of its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    describedAt_.fill({-1, -1});
     EnableGameMenu();
 }
 
@@ -331,15 +332,26 @@ void frmMain::ShowMarks()
 
 void frmMain::DescribeBoard()
 {
-    auto describe = [](QWidget* widget, const SpokenText& spoken) {
-        if (widget->accessibleName() != spoken.name)
-            widget->setAccessibleName(spoken.name);
-        if (widget->accessibleDescription() != spoken.description)
-            widget->setAccessibleDescription(spoken.description);
-    };
-    for (int16_t i = 0; i < kPieceCount; ++i)
-        describe(imgPieces[i], spokenPicture(session, i));
-    describe(picBoard, spokenBoard(session));
+    // Words are made only for what changed: a drag moves one picture, and
+    // where pieces can slide changes only with the board.
+    const bool boardChanged = describedGrid_ != board.grid;
+    for (int16_t i = 0; i < kPieceCount; ++i) {
+        const PieceDrag::Cell cell = session.pictureCell(i);
+        if (!(describedAt_[i] == cell)) {
+            const QString name = spokenPiece(i, cell.col, cell.row);
+            if (imgPieces[i]->accessibleName() != name)
+                imgPieces[i]->setAccessibleName(name);
+            describedAt_[i] = cell;
+        }
+        if (boardChanged)
+            imgPieces[i]->setAccessibleDescription(spokenFreeWays(board, i));
+    }
+    describedGrid_ = board.grid;
+    const SpokenText spoken = spokenBoard(session);
+    if (picBoard->accessibleName() != spoken.name)
+        picBoard->setAccessibleName(spoken.name);
+    if (picBoard->accessibleDescription() != spoken.description)
+        picBoard->setAccessibleDescription(spoken.description);
 }
 
 void frmMain::EnableGameMenu()

@@ -155,6 +155,9 @@ private:
     QLabel* makeImage(const char* name);
 
     DataFolders folders_;
+    // What the piece pictures were last described with.
+    std::optional<decltype(Board::grid)> describedGrid_;
+    std::array<PieceDrag::Cell, kPieceCount> describedAt_{};
     // The fewest steps of every level: the levels never change while the
     // game runs, so they are worked out once, when Progress first needs them.
     std::optional<std::array<LevelVerdict, kLevelCount>> verdicts_;

@@ -7,11 +7,13 @@
 namespace quill {
 namespace {
 
-QString span(const char* one, const char* many, int first, int count)
+// Plain concatenation: these words are made on every move of a piece.
+QString span(QLatin1String one, QLatin1String many, int first, int count)
 {
     if (count == 1)
-        return QStringLiteral("%1 %2").arg(QLatin1String(one)).arg(first + 1);
-    return QStringLiteral("%1 %2 to %3").arg(QLatin1String(many)).arg(first + 1).arg(first + count);
+        return one + QLatin1Char(' ') + QString::number(first + 1);
+    return many + QLatin1Char(' ') + QString::number(first + 1) + QLatin1String(" to ")
+           + QString::number(first + count);
 }
 
 }  // namespace
@@ -21,8 +23,8 @@ QString spokenPieceName(int piece)
     switch (shapeOf(piece).shapeClass) {
     case ShapeClass::Square: return QStringLiteral("Principal piece");
     case ShapeClass::Wide: return QStringLiteral("Wide piece");
-    case ShapeClass::Tall: return QStringLiteral("Tall piece %1").arg(piece - 1);
-    case ShapeClass::Single: return QStringLiteral("Small piece %1").arg(piece - 5);
+    case ShapeClass::Tall: return QLatin1String("Tall piece ") + QString::number(piece - 1);
+    case ShapeClass::Single: return QLatin1String("Small piece ") + QString::number(piece - 5);
     }
     return {};
 }
@@ -30,18 +32,15 @@ QString spokenPieceName(int piece)
 QString spokenPlace(int piece, int col, int row)
 {
     const Shape& shape = shapeOf(piece);
-    return span("column", "columns", col, shape.width) + QStringLiteral(", ")
-           + span("row", "rows", row, shape.height);
+    return span(QLatin1String("column"), QLatin1String("columns"), col, shape.width) + QLatin1String(", ")
+           + span(QLatin1String("row"), QLatin1String("rows"), row, shape.height);
 }
 
 QString spokenPiece(int piece, int col, int row)
 {
     const Shape& shape = shapeOf(piece);
-    return QStringLiteral("%1, %2 by %3, %4")
-        .arg(spokenPieceName(piece))
-        .arg(shape.width)
-        .arg(shape.height)
-        .arg(spokenPlace(piece, col, row));
+    return spokenPieceName(piece) + QLatin1String(", ") + QString::number(shape.width) + QLatin1String(" by ")
+           + QString::number(shape.height) + QLatin1String(", ") + spokenPlace(piece, col, row);
 }
 
 QString spokenFreeWays(const Board& board, int piece)
