@@ -375,12 +375,16 @@ void frmMain::NewGame()
     chooser.exec();
     if (newLevel < 0 || newLevel >= kLevelCount)
         return;
+    StartLevel(newLevel);
+}
 
-    if (!LevelPlayable(newLevel))
+void frmMain::StartLevel(int16_t index)
+{
+    if (!LevelPlayable(index))
         return;
     imgCong->hide();
     mnuSaveGame->setEnabled(true);
-    StartPosition(newLevel, levels[newLevel].positions, 0);
+    StartPosition(index, levels[index].positions, 0);
 }
 
 bool frmMain::LevelPlayable(int16_t index)
@@ -630,13 +634,8 @@ void frmMain::mnuRestart_Click()
 {
     if (session.state() == GameSession::State::NoGame)
         return;
-    if (!OfferToSave(QStringLiteral("Quillmere - Restart Level")))
-        return;
-    if (!LevelPlayable(levelIndex))
-        return;
-    imgCong->hide();
-    mnuSaveGame->setEnabled(true);
-    StartPosition(levelIndex, levels[levelIndex].positions, 0);
+    if (OfferToSave(QStringLiteral("Quillmere - Restart Level")))
+        StartLevel(levelIndex);
 }
 
 void frmMain::mnuHint_Click()

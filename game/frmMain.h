@@ -135,6 +135,9 @@ private:
     // close question.
     void EndAfterSkinFailure(const QString& fileName);
     void StartPosition(int16_t level, const Positions& positions, int32_t startSteps);
+    // Starts level `index` of the collection from its stored position, as
+    // New Game and Restart Level do, unless it cannot be played.
+    void StartLevel(int16_t index);
     // Refuses a level whose pieces cannot all be put on the board, telling
     // the player why; true when it can be played.
     bool LevelPlayable(int16_t index);

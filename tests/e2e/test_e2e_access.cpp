@@ -111,6 +111,8 @@ private slots:
 
 private:
     LevelTable shippedLevels() const;
+    // Starts the game and level 1 with New Game from the keyboard.
+    Problem startLevelOne(Program*& game, std::unique_ptr<GameUi>& ui);
     // Reads the tree of `program` until `done` holds of it.
     Problem waitForTree(qint64 pid, const std::function<QString(const AccessibleTree&)>& problemOf,
                         AccessibleTree* tree = nullptr);
@@ -136,6 +138,17 @@ LevelTable TestE2eAccess::shippedLevels() const
     LevelTable levels;
     readLevelFile(session->folder().file(QStringLiteral("QLM.ZHN")), levels);
     return levels;
+}
+
+Problem TestE2eAccess::startLevelOne(Program*& game, std::unique_ptr<GameUi>& ui)
+{
+    game = &session->start(QStringLiteral("Quillmere"));
+    if (Problem p = game->startProblem(); !p.isEmpty())
+        return p;
+    ui = std::make_unique<GameUi>(session->desktop(), *game);
+    if (Problem p = ui->attach(); !p.isEmpty())
+        return p;
+    return ui->newGame(0, levelLine(shippedLevels(), 0));
 }
 
 Problem TestE2eAccess::waitForTree(qint64 pid, const std::function<QString(const AccessibleTree&)>& problemOf,
@@ -164,11 +177,11 @@ void TestE2eAccess::levelFinishedFromTheKeyboardAlone()
     QVERIFY2(solution && !solution->empty(), qPrintable(solveProblem));
 
     Desktop& desktop = session->desktop();
-    Program& game = session->start(QStringLiteral("Quillmere"));
-    QUILL_E2E_OK(game.startProblem());
-    GameUi ui(desktop, game);
-    QUILL_E2E_OK(ui.attach());
-    QUILL_E2E_OK(ui.newGame(0, levelLine(levels, 0)));
+    Program* started = nullptr;
+    std::unique_ptr<GameUi> gameUi;
+    QUILL_E2E_OK(startLevelOne(started, gameUi));
+    Program& game = *started;
+    GameUi& ui = *gameUi;
     QUILL_E2E_OK(desktop.focus(ui.window().id));
 
     Positions positions = levels[0].positions;
@@ -320,11 +333,11 @@ void TestE2eAccess::undoRedoAndHintsToTheWinAndTheRecord()
     const QImage skin = skinPicture(session->folder().file(QStringLiteral("skins/default.bmp")));
 
     Desktop& desktop = session->desktop();
-    Program& game = session->start(QStringLiteral("Quillmere"));
-    QUILL_E2E_OK(game.startProblem());
-    GameUi ui(desktop, game);
-    QUILL_E2E_OK(ui.attach());
-    QUILL_E2E_OK(ui.newGame(0, levelLine(levels, 0)));
+    Program* started = nullptr;
+    std::unique_ptr<GameUi> gameUi;
+    QUILL_E2E_OK(startLevelOne(started, gameUi));
+    Program& game = *started;
+    GameUi& ui = *gameUi;
     Positions positions = levels[0].positions;
     QUILL_E2E_OK(ui.waitForBoard(positions, skin));
 
