@@ -84,28 +84,26 @@ QStringList DataFolders::skinFolders() const
     return folders;
 }
 
-bool DataFolders::skinExists(const QString& name) const
+std::optional<QString> DataFolders::foundSkin(const QString& name) const
 {
     // A name with a folder part could reach outside the skins folders.
     if (name.isEmpty() || name.contains(QLatin1Char('/')))
-        return false;
+        return std::nullopt;
     for (const QString& folder : skinFolders()) {
         if (entryKind(folder, name) == EntryKind::File)
-            return true;
+            return resolvePath(folder, name);
     }
-    return false;
+    return std::nullopt;
+}
+
+bool DataFolders::skinExists(const QString& name) const
+{
+    return foundSkin(name).has_value();
 }
 
 QString DataFolders::skinPath(const QString& name) const
 {
-    const QStringList folders = skinFolders();
-    if (!name.contains(QLatin1Char('/'))) {
-        for (const QString& folder : folders) {
-            if (entryKind(folder, name) == EntryKind::File)
-                return resolvePath(folder, name);
-        }
-    }
-    return joinPath(folders.last(), name);
+    return foundSkin(name).value_or(joinPath(skinFolders().last(), name));
 }
 
 FileStatus DataFolders::writeLevelCollection(const QString& asked, const LevelTable& levels,

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace quill {
 
@@ -54,6 +55,8 @@ public:
     FileStatus writeLevelCollection(const QString& asked, const LevelTable& levels, QString& path) const;
 
 private:
+    std::optional<QString> foundSkin(const QString& name) const;
+
     QString programFolder_;
     QString playerFolder_;
     bool programFolderWritable_;

@@ -4,7 +4,7 @@
 #include "model/drag.h"
 #include "model/levelfile.h"
 
-#include <QString>
+#include <QtGlobal>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -71,14 +71,12 @@ public:
     bool canRedo() const { return playing() && !undone_.empty(); }
     Outcome Undo();
     Outcome Redo();
-    const std::vector<Slide>& slidesDone() const { return done_; }
 
     // A shortest way on from the board: the first slide, or nothing when no
     // sequence of slides finishes the level. The hint stays on show until
     // the next press on a piece, Undo, Redo or start.
     std::optional<Hint> FindHint();
     const std::optional<Hint>& hint() const { return hint_; }
-    void ClearHint() { hint_.reset(); }
 
     // Keyboard play. The selection frame appears with the first arrow key,
     // on the principal piece; arrow keys then move it to the nearest piece
