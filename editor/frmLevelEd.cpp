@@ -216,7 +216,7 @@ void frmLevelEd::BuildControls()
                        "Blank chosen takes off the piece that covers the cell."));
     connect(picGrid, &GridCursor::activated, this,
             [this](int cell) { lblGrid_Click(static_cast<int16_t>(cell)); });
-    connect(picGrid, &GridCursor::moved, this, [this](int) { ShowBoardState(); });
+    connect(picGrid, &GridCursor::moved, this, [this](int) { DescribeGridCursor(); });
     for (int i = 0; i < kPieceCount; ++i)
         lblColor[i]->setAccessibleName(QStringLiteral("Choose ") + optPieces[i]->text());
     lblBlank->setAccessibleName(QStringLiteral("Choose Blank"));
@@ -403,24 +403,31 @@ void frmLevelEd::ShowLevel()
     ShowBoardState();
 }
 
+QString frmLevelEd::CellText(int cell) const
+{
+    const int col = cell % kColumns;
+    const int row = cell / kColumns;
+    const int16_t piece = board.grid[row][col];
+    return spokenCell(col, row) + QStringLiteral(": ")
+           + (piece == Board::kEmpty ? QStringLiteral("empty") : optPieces[piece]->text());
+}
+
 void frmLevelEd::ShowBoardState()
 {
     lblVerdict->setText(LevelVerdict());
-    auto cellText = [this](int cell) {
-        const int col = cell % kColumns;
-        const int row = cell / kColumns;
-        const int16_t piece = board.grid[row][col];
-        return spokenCell(col, row) + QStringLiteral(": ")
-               + (piece == Board::kEmpty ? QStringLiteral("empty") : optPieces[piece]->text());
-    };
     for (int k = 0; k < kCellCount; ++k) {
-        const QString name = cellText(k);
+        const QString name = CellText(k);
         if (lblGrid[k]->accessibleName() != name)
             lblGrid[k]->setAccessibleName(name);
     }
-    const QString gridName = QStringLiteral("Grid, ") + cellText(picGrid->cell());
-    if (picGrid->accessibleName() != gridName)
-        picGrid->setAccessibleName(gridName);
+    DescribeGridCursor();
+}
+
+void frmLevelEd::DescribeGridCursor()
+{
+    const QString name = QStringLiteral("Grid, ") + CellText(picGrid->cell());
+    if (picGrid->accessibleName() != name)
+        picGrid->setAccessibleName(name);
 }
 
 QString frmLevelEd::LevelVerdict() const

@@ -111,6 +111,10 @@ private:
     // The verdict line and what the screen reader says of the cells, after
     // any change of the board.
     void ShowBoardState();
+    // "column 2, row 5: Soldier D", or ": empty".
+    QString CellText(int cell) const;
+    // The grid says which cell the cursor is on and what covers it.
+    void DescribeGridCursor();
     // The record that StoreLevel would make of the shown level.
     LevelRecord LevelAsStored() const;
     // Writes the whole table; false (the user told) when the write failed.
