@@ -19,7 +19,6 @@
 #include "ui/uistyle.h"
 #include "ui/userdialogs.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
