@@ -42,12 +42,15 @@ $(BUILD_DIR)/build.ninja: | deps
 build: deps $(BUILD_DIR)/build.ninja
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# Without a display there is nothing to show the game on: the build is
+# done, and the player is told how to start it, as a plain message.
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "make run: no display found (DISPLAY is not set); start Quillmere from a desktop session or under Xvfb."; \
-	  exit 1; \
+	  echo "make run: no display found (DISPLAY is not set); the game is built in $(BUILD_DIR)/bin."; \
+	  echo "Start it from a desktop session, or under Xvfb: cd $(BUILD_DIR)/bin && ./Quillmere"; \
+	else \
+	  cd $(BUILD_DIR)/bin && ./Quillmere; \
 	fi
-	cd $(BUILD_DIR)/bin && ./Quillmere
 
 editor: build
 	cd $(BUILD_DIR)/bin && ./QuillEd
