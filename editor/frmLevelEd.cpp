@@ -103,7 +103,7 @@ void frmLevelEd::BuildControls()
 {
     setObjectName(QStringLiteral("frmLevelEd"));
     setWindowTitle(QString::fromLatin1(kTitle));
-    // The specified client area, 6690 x 6090 twips, grown by the verdict line.
+    // The client area of 6690 x 6090 twips for the controls, grown by the verdict line.
     setFixedSize(twipsToPixels(6690), twipsToPixels(6450));
     setFont(msSansSerif(8));
 
@@ -221,7 +221,7 @@ void frmLevelEd::BuildControls()
         lblColor[i]->setAccessibleName(QStringLiteral("Choose ") + optPieces[i]->text());
     lblBlank->setAccessibleName(QStringLiteral("Choose Blank"));
 
-    // The specified order first; the grid, an addition, after it.
+    // The controls in their order first; the grid after them.
     QList<QWidget*> tabOrder(optPieces.begin(), optPieces.end());
     tabOrder << optBlank << txtLevelName << cmdPrev << cmdNext << cmdSave << cmdExit << cmdClear << picGrid;
     for (qsizetype k = 1; k < tabOrder.size(); ++k)

@@ -75,7 +75,7 @@ public:
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdExit = nullptr;
-    // Below the specified controls: the verdict on the level being edited.
+    // Below the other controls: the verdict on the level being edited.
     QLabel* lblVerdict = nullptr;
     GridCursor* picGrid = nullptr;
 

@@ -41,7 +41,7 @@ void TestEditorWindow::windowHasItsCaptionAndFixedClientSize()
     QVERIFY(session.opened());
     frmLevelEd& ed = session.ed();
     QCOMPARE(ed.windowTitle(), QStringLiteral("Quillmere Level Editor"));
-    // The specified 446 x 406 and the verdict line below (24 pixels).
+    // 446 x 406 for the controls and the verdict line below (24 pixels).
     QCOMPARE(ed.size(), QSize(446, 430));
     // 265 twips from the left, 1000 wide: 17.67 and 66.67 pixels.
     QCOMPARE(ed.cmdPrev->geometry(), QRect(18, 360, 67, 33));
