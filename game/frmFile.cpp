@@ -10,7 +10,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <numeric>
+#include <utility>
+#include <vector>
 
 namespace quill {
 
@@ -92,27 +93,26 @@ void frmFile::setPattern(const QString& pattern)
 void frmFile::refresh()
 {
     filList->clear();
-    QStringList names;
-    QStringList folderOfName;
+    // Each listed name with the folder it was found in. Names are found
+    // without regard to case: a name of an earlier folder hides every
+    // spelling of it in the later ones.
+    std::vector<std::pair<QString, QString>> listed;
     for (const QString& folder : folders_) {
-        // Names are found without regard to case: a name of an earlier
-        // folder hides every spelling of it in the later ones.
-        const QStringList earlier = names;
+        const std::size_t earlier = listed.size();
         for (const QString& name : matchingFiles(folder, pattern_)) {
-            if (!earlier.contains(name, Qt::CaseInsensitive)) {
-                names << name;
-                folderOfName << folder;
-            }
+            const auto end = listed.begin() + static_cast<std::ptrdiff_t>(earlier);
+            if (std::none_of(listed.begin(), end, [&](const auto& entry) {
+                    return entry.first.compare(name, Qt::CaseInsensitive) == 0;
+                }))
+                listed.emplace_back(name, folder);
         }
     }
-    QList<qsizetype> order(names.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-        return names[a].compare(names[b], Qt::CaseInsensitive) < 0;
+    std::stable_sort(listed.begin(), listed.end(), [](const auto& a, const auto& b) {
+        return a.first.compare(b.first, Qt::CaseInsensitive) < 0;
     });
-    for (qsizetype k : order) {
-        auto* item = new QListWidgetItem(names[k], filList);
-        item->setData(Qt::UserRole, folderOfName[k]);
+    for (const auto& [name, folder] : listed) {
+        auto* item = new QListWidgetItem(name, filList);
+        item->setData(Qt::UserRole, folder);
     }
     filList->setCurrentRow(-1);
     filList->clearSelection();
