@@ -70,9 +70,7 @@ int main(int argc, char* argv[])
     if (!window)
         return 1;
     // Level 1 of the shipped collection, put on the board as New Game does.
-    window->session.Start(0, window->levels[0].positions, 0);
-    window->PlaceBoard();
-    window->ShowBoard();
+    window->StartLevel(0);
 
     // A single piece with an empty cell beside it on its row.
     int piece = -1;
@@ -80,10 +78,10 @@ int main(int argc, char* argv[])
     int toCol = 0;
     int row = 0;
     for (int i = 6; i < 10 && piece < 0; ++i) {
-        const Piece& p = window->board.pieces[i];
+        const Piece& p = window->session().board().pieces[i];
         for (int dc : {-1, 1}) {
             const int c = p.col + dc;
-            if (c >= 0 && c < kColumns && window->board.grid[p.row][c] == Board::kEmpty) {
+            if (c >= 0 && c < kColumns && window->session().board().grid[p.row][c] == Board::kEmpty) {
                 piece = i;
                 fromCol = p.col;
                 toCol = c;
@@ -96,7 +94,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "bench_drag: no single piece can slide on level 1\n");
         return 1;
     }
-    auto centre = [](int col, int r) { return QPoint(30 + 60 * col + 30, 30 + 60 * r + 30); };
+    auto centre = [](int col, int r) { return QPoint(kCellPx / 2, kCellPx / 2) + QPoint(pieceLeftPx(col), pieceTopPx(r)); };
 
     std::vector<double> moves;
     std::vector<double> releases;
@@ -104,7 +102,7 @@ int main(int argc, char* argv[])
     for (int i = 0; i < drags; ++i) {
         const int from = i % 2 == 0 ? fromCol : toCol;
         const int to = i % 2 == 0 ? toCol : fromCol;
-        QLabel* picture = window->imgPieces[piece];
+        QLabel* picture = window->picBoard->imgPieces[piece];
         send(picture, QEvent::MouseButtonPress, centre(from, row));
         clock.start();
         send(picture, QEvent::MouseMove, centre(to, row));
@@ -113,9 +111,8 @@ int main(int argc, char* argv[])
         send(picture, QEvent::MouseButtonRelease, centre(to, row));
         releases.push_back(clock.nsecsElapsed() / 1000.0);
     }
-    std::printf("drags %d, steps counted %d\n", drags, static_cast<int>(window->steps));
+    std::printf("drags %d, steps counted %d\n", drags, static_cast<int>(window->steps()));
     std::printf("pointer move to the next cell: median %.1f us\n", median(moves));
     std::printf("release committing the slide:  median %.1f us\n", median(releases));
-    window->gameChanged = false;
     return 0;
 }

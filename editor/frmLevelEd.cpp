@@ -1,7 +1,6 @@
 #include "editor/frmLevelEd.h"
 
 #include "model/programfolder.h"
-#include "model/solver.h"
 #include "model/spoken.h"
 #include "model/rounding.h"
 #include "ui/buttonkeys.h"
@@ -14,10 +13,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <algorithm>
 
 namespace quill {
 namespace {
@@ -34,12 +32,6 @@ const char kTitle[] = "Quillmere Level Editor";
 const char kErrorTitle[] = "Quillmere Level Editor - Error";
 const char kSavingErrorTitle[] = "Quillmere Level Editor - Saving Error";
 const char kExitTitle[] = "Quillmere Level Editor - Exit";
-
-void placeInTwips(QWidget* control, int left, int top, int width, int height)
-{
-    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                         twipsToPixels(height));
-}
 
 void setBackground(QWidget* control, const QColor& colour)
 {
@@ -129,7 +121,7 @@ void frmLevelEd::BuildControls()
 
     for (int k = 0; k < kCellCount; ++k) {
         lblGrid[k] = colourLabel(QStringLiteral("lblGrid(%1)").arg(k), QColor(kBlankColour));
-        placeInTwips(lblGrid[k], 120 + 720 * (k % kColumns), 120 + 720 * (k / kColumns), 705, 705);
+        placeTwips(lblGrid[k], 120 + 720 * (k % kColumns), 120 + 720 * (k / kColumns), 705, 705);
         connect(lblGrid[k], &ClickLabel::clicked, this,
                 [this, k] { lblGrid_Click(static_cast<int16_t>(k)); });
     }
@@ -138,13 +130,13 @@ void frmLevelEd::BuildControls()
     selection_->setExclusive(true);
     for (int i = 0; i < kPieceCount; ++i) {
         lblColor[i] = colourLabel(QStringLiteral("lblColor(%1)").arg(i), QColor(kSwatchColours[i]));
-        placeInTwips(lblColor[i], 3240, 120 + 480 * i, 1095, 315);
+        placeTwips(lblColor[i], 3240, 120 + 480 * i, 1095, 315);
         connect(lblColor[i], &ClickLabel::clicked, this,
                 [this, i] { lblColor_Click(static_cast<int16_t>(i)); });
 
         optPieces[i] = new QRadioButton(QString::fromLatin1(shapeOf(i).editorName), this);
         optPieces[i]->setObjectName(QStringLiteral("optPieces(%1)").arg(i));
-        placeInTwips(optPieces[i], 4440, 120 + 480 * i, 1935, 315);
+        placeTwips(optPieces[i], 4440, 120 + 480 * i, 1935, 315);
         selection_->addButton(optPieces[i], i);
         connect(optPieces[i], &QRadioButton::toggled, this, [this, i](bool checked) {
             if (checked)
@@ -153,12 +145,12 @@ void frmLevelEd::BuildControls()
     }
 
     lblBlank = colourLabel(QStringLiteral("lblBlank"), QColor(kBlankColour));
-    placeInTwips(lblBlank, 3240, 4920, 1095, 315);
+    placeTwips(lblBlank, 3240, 4920, 1095, 315);
     connect(lblBlank, &ClickLabel::clicked, this, &frmLevelEd::lblBlank_Click);
 
     optBlank = new QRadioButton(QStringLiteral("Blank"), this);
     optBlank->setObjectName(QStringLiteral("optBlank"));
-    placeInTwips(optBlank, 4440, 4920, 1935, 315);
+    placeTwips(optBlank, 4440, 4920, 1935, 315);
     selection_->addButton(optBlank, kPieceCount);
     connect(optBlank, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
@@ -169,7 +161,7 @@ void frmLevelEd::BuildControls()
     lblLevelNum->setObjectName(QStringLiteral("lblLevelNum"));
     lblLevelNum->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblLevelNum->setTextFormat(Qt::PlainText);
-    placeInTwips(lblLevelNum, 120, 3960, 2895, 375);
+    placeTwips(lblLevelNum, 120, 3960, 2895, 375);
 
     txtLevelName = new QLineEdit(this);
     txtLevelName->setObjectName(QStringLiteral("txtLevelName"));
@@ -179,13 +171,14 @@ void frmLevelEd::BuildControls()
     text.setColor(QPalette::Base, Qt::white);
     text.setColor(QPalette::Text, Qt::black);
     txtLevelName->setPalette(text);
-    placeInTwips(txtLevelName, 120, 4560, 2895, 615);
+    placeTwips(txtLevelName, 120, 4560, 2895, 615);
+    connect(txtLevelName, &QLineEdit::textChanged, this, [this](const QString& text) { draft_.SetNameText(text); });
 
     auto button = [this](const char* name, const QString& caption, int left) {
         auto* command = new QPushButton(caption, this);
         command->setObjectName(QLatin1String(name));
         command->setAutoDefault(false);
-        placeInTwips(command, left, 5400, 1000, 495);
+        placeTwips(command, left, 5400, 1000, 495);
         return command;
     };
     cmdPrev = button("cmdPrev", QStringLiteral("Prev"), 265);
@@ -204,7 +197,7 @@ void frmLevelEd::BuildControls()
     lblVerdict->setTextFormat(Qt::PlainText);
     lblVerdict->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblVerdict->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    placeInTwips(lblVerdict, 120, 6000, 6450, 375);
+    placeTwips(lblVerdict, 120, 6000, 6450, 375);
 
     // The cell labels stand 720 twips apart (48 pixels).
     picGrid = new GridCursor(this, QRect(twipsToPixels(120), twipsToPixels(120), 4 * twipsToPixels(720),
@@ -230,18 +223,16 @@ void frmLevelEd::BuildControls()
 
 bool frmLevelEd::Form_Load()
 {
-    curLevel = 0;
     levelPath_ = folders_.levelFileToRead(QString::fromLatin1(kEditorLevelFileName));
+    LevelTable levels;
     const FileStatus status = readLevelFile(levelPath_, levels);
     if (!status.ok()) {
-        userDialogs().message(nullptr, QString::fromLatin1(kErrorTitle),
-                              fileErrorText("loading", status), UserDialogs::Icon::Critical,
-                              UserDialogs::Buttons::Ok);
+        userDialogs().message(nullptr, QString::fromLatin1(kErrorTitle), fileErrorText("loading", status),
+                              UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
         return false;
     }
-    savedLevels_ = levels;
+    draft_.Load(levels);
     ShowLevel();
-    ShowLevelNumber();
     // The first control of the tab order starts focused and chosen.
     optPieces[0]->setChecked(true);
     optPieces[0]->setFocus();
@@ -250,22 +241,14 @@ bool frmLevelEd::Form_Load()
 
 void frmLevelEd::cmdNext_Click()
 {
-    StoreLevel();
-    curLevel = static_cast<int16_t>(curLevel + 1);
-    if (curLevel > kLevelCount - 1)
-        curLevel = 0;
+    draft_.Next();
     ShowLevel();
-    ShowLevelNumber();
 }
 
 void frmLevelEd::cmdPrev_Click()
 {
-    StoreLevel();
-    curLevel = static_cast<int16_t>(curLevel - 1);
-    if (curLevel < 0)
-        curLevel = kLevelCount - 1;
+    draft_.Prev();
     ShowLevel();
-    ShowLevelNumber();
 }
 
 void frmLevelEd::cmdSave_Click()
@@ -275,38 +258,28 @@ void frmLevelEd::cmdSave_Click()
 
 bool frmLevelEd::SaveLevels()
 {
-    StoreLevel();
+    draft_.StoreLevel();
     QString written;
     const FileStatus status =
-        folders_.writeLevelCollection(QString::fromLatin1(kEditorLevelFileName), levels, written);
+        folders_.writeLevelCollection(QString::fromLatin1(kEditorLevelFileName), draft_.levels(), written);
     // Every edit is still in memory, so the user can mend the cause and save again.
     if (!status.ok()) {
-        userDialogs().message(this, QString::fromLatin1(kSavingErrorTitle),
-                              fileErrorText("saving", status), UserDialogs::Icon::Critical,
-                              UserDialogs::Buttons::Ok);
+        userDialogs().message(this, QString::fromLatin1(kSavingErrorTitle), fileErrorText("saving", status),
+                              UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
         return false;
     }
     levelPath_ = written;
-    savedLevels_ = levels;
+    draft_.Saved();
     return true;
-}
-
-bool frmLevelEd::HasUnsavedChanges() const
-{
-    LevelTable current = levels;
-    current[curLevel] = LevelAsStored();
-    return current != savedLevels_;
 }
 
 void frmLevelEd::closeEvent(QCloseEvent* event)
 {
-    if (HasUnsavedChanges()) {
+    if (draft_.HasUnsavedChanges()) {
         const UserDialogs::Answer answer = userDialogs().message(
-            this, QString::fromLatin1(kExitTitle),
-            QStringLiteral("Save the changes to the levels before closing?"),
+            this, QString::fromLatin1(kExitTitle), QStringLiteral("Save the changes to the levels before closing?"),
             UserDialogs::Icon::Question, UserDialogs::Buttons::YesNoCancel);
-        if (answer == UserDialogs::Answer::Cancel
-            || (answer == UserDialogs::Answer::Yes && !SaveLevels())) {
+        if (answer == UserDialogs::Answer::Cancel || (answer == UserDialogs::Answer::Yes && !SaveLevels())) {
             event->ignore();
             return;
         }
@@ -322,7 +295,7 @@ void frmLevelEd::keyPressEvent(QKeyEvent* event)
 
 void frmLevelEd::cmdClear_Click()
 {
-    ClearBoard();
+    draft_.ClearBoard();
     ShowBoardState();
 }
 
@@ -338,7 +311,7 @@ void frmLevelEd::optPieces_Click(int16_t index)
 
 void frmLevelEd::optBlank_Click()
 {
-    selPiece = -1;
+    selPiece = LevelDraft::kBlank;
 }
 
 void frmLevelEd::lblColor_Click(int16_t index)
@@ -357,69 +330,42 @@ void frmLevelEd::lblBlank_Click()
 
 void frmLevelEd::lblGrid_Click(int16_t index)
 {
-    const auto row = static_cast<int16_t>(index / kColumns);
-    const auto col = static_cast<int16_t>(index % kColumns);
-    if (selPiece == -1) {
-        const int16_t piece = board.grid[row][col];
-        if (piece != Board::kEmpty) {
-            RemovePiece(piece);
-            ShowBoardState();
-        }
-        return;
-    }
-    if (!topLeftAllowed(selPiece, col, row) || !PieceFits(selPiece, col, row))
-        return;
-    RemovePiece(selPiece);
-    MarkPiece(selPiece, col, row);
-    PaintPiece(selPiece, index);
-    ShowBoardState();
+    if (draft_.ClickCell(selPiece, static_cast<int16_t>(index % kColumns), static_cast<int16_t>(index / kColumns)))
+        ShowBoardState();
 }
 
 void frmLevelEd::ShowLevel()
 {
-    ClearBoard();
-    const LevelRecord& record = levels[curLevel];
-    // A text box ends its text at the first NUL, as in a never-named record.
-    QString name = record.name;
-    const qsizetype nul = name.indexOf(QChar(0));
-    if (nul >= 0)
-        name.truncate(nul);
-    txtLevelName->setText(name);
+    txtLevelName->setText(draft_.shownName());
     txtLevelName->setCursorPosition(0);
-    shownName_ = txtLevelName->text();
-    for (int16_t i = 0; i < kPieceCount; ++i) {
-        const int16_t value = record.positions[i];
-        // A piece that does not fit on the board stays off it, so the level
-        // still shows and can be mended; untouched, it keeps its value.
-        if (!positionAllowed(i, value)) {
-            keepStored_[i] = true;
-            continue;
-        }
-        const int16_t col = columnOf(value);
-        const int16_t row = rowOf(value);
-        PaintPiece(i, static_cast<int16_t>(row * kColumns + col));
-        MarkPiece(i, col, row);
-    }
+    ShowLevelNumber();
     ShowBoardState();
+}
+
+void frmLevelEd::ShowLevelNumber()
+{
+    lblLevelNum->setText(QStringLiteral("Level: %1").arg(draft_.curLevel() + 1));
 }
 
 QString frmLevelEd::CellText(int cell) const
 {
-    const int col = cell % kColumns;
-    const int row = cell / kColumns;
-    const int16_t piece = board.grid[row][col];
-    return spokenCell(col, row) + QStringLiteral(": ")
-           + (piece == Board::kEmpty ? QStringLiteral("empty") : optPieces[piece]->text());
+    const int16_t piece = draft_.board().cell(cell % kColumns, cell / kColumns);
+    return spokenCell(cell % kColumns, cell / kColumns) + QStringLiteral(": ")
+           + (piece < 0 ? QStringLiteral("empty") : optPieces[piece]->text());
 }
 
 void frmLevelEd::ShowBoardState()
 {
-    lblVerdict->setText(LevelVerdict());
     for (int k = 0; k < kCellCount; ++k) {
+        const int16_t piece = draft_.board().cell(k % kColumns, k / kColumns);
+        const QColor colour(piece < 0 ? kBlankColour : kSwatchColours[piece]);
+        if (lblGrid[k]->palette().color(QPalette::Window) != colour)
+            setBackground(lblGrid[k], colour);
         const QString name = CellText(k);
         if (lblGrid[k]->accessibleName() != name)
             lblGrid[k]->setAccessibleName(name);
     }
+    lblVerdict->setText(draft_.Verdict());
     DescribeGridCursor();
 }
 
@@ -428,139 +374,6 @@ void frmLevelEd::DescribeGridCursor()
     const QString name = QStringLiteral("Grid, ") + CellText(picGrid->cell());
     if (picGrid->accessibleName() != name)
         picGrid->setAccessibleName(name);
-}
-
-QString frmLevelEd::LevelVerdict() const
-{
-    for (int i = 0; i < kPieceCount; ++i) {
-        if (board.pieces[i].col >= 0)
-            continue;
-        const QString name = optPieces[i]->text();
-        if (keepStored_[i]) {
-            return QStringLiteral("%1 has no place on the board at position value %2.")
-                .arg(name)
-                .arg(levels[curLevel].positions[i]);
-        }
-        return name + QStringLiteral(" is not on the board.");
-    }
-    const Positions positions = LevelAsStored().positions;
-    const Solution solution = slideSolver().solve(positions);
-    switch (solution.outcome) {
-    case Solution::Outcome::Solved:
-        return solution.steps() == 0 ? QStringLiteral("Already solved")
-                                     : QStringLiteral("Fewest steps: %1").arg(solution.steps());
-    case Solution::Outcome::Unsolvable:
-        return QStringLiteral("Cannot be solved");
-    case Solution::Outcome::Invalid:
-        break;
-    }
-    // Every piece stands on the board where its shape fits: only stored
-    // pieces that overlap can keep the level from being played.
-    const PositionFault& fault = solution.fault;
-    return QStringLiteral("%1 and %2 share the cell in %3.")
-        .arg(optPieces[fault.other]->text(), optPieces[fault.piece]->text(), spokenCell(fault.col, fault.row));
-}
-
-void frmLevelEd::StoreLevel()
-{
-    levels[curLevel] = LevelAsStored();
-}
-
-LevelRecord frmLevelEd::LevelAsStored() const
-{
-    LevelRecord record = levels[curLevel];
-    if (txtLevelName->text() != shownName_)
-        record.name = fitLevelName(txtLevelName->text());
-    for (int i = 0; i < kPieceCount; ++i) {
-        if (keepStored_[i])
-            continue;
-        const Piece& piece = board.pieces[i];
-        record.positions[i] = positionValue(std::max<int16_t>(piece.col, 0),
-                                            std::max<int16_t>(piece.row, 0));
-    }
-    return record;
-}
-
-void frmLevelEd::ShowLevelNumber()
-{
-    lblLevelNum->setText(QStringLiteral("Level: %1").arg(curLevel + 1));
-}
-
-void frmLevelEd::ClearBoard()
-{
-    keepStored_.fill(false);
-    board.ClearGrid();
-    for (Piece& piece : board.pieces) {
-        piece.col = -1;
-        piece.row = -1;
-    }
-    for (int k = 0; k < kCellCount; ++k)
-        paintLabel(k, blankColour());
-}
-
-void frmLevelEd::MarkPiece(int16_t piece, int16_t col, int16_t row)
-{
-    keepStored_[piece] = false;
-    board.MarkPiece(piece, col, row);
-}
-
-void frmLevelEd::PaintPiece(int16_t piece, int16_t cell)
-{
-    if (piece == -1) {
-        paintLabel(cell, blankColour());
-        return;
-    }
-    if (piece < 0 || piece >= kPieceCount || cell < 0 || cell >= kCellCount)
-        return;
-    paintShape(piece, cell % kColumns, cell / kColumns,
-               lblColor[piece]->palette().color(QPalette::Window));
-}
-
-void frmLevelEd::RemovePiece(int16_t piece)
-{
-    Piece& record = board.pieces[piece];
-    if (record.col < 0 || record.row < 0)
-        return;
-    board.UnmarkPiece(piece, record.col, record.row);
-    paintShape(piece, record.col, record.row, blankColour());
-    record.col = -1;
-    record.row = -1;
-}
-
-bool frmLevelEd::PieceFits(int16_t piece, int16_t col, int16_t row) const
-{
-    if (piece < 0 || piece >= kPieceCount)
-        return false;
-    bool fits = true;
-    forEachCell(piece, col, row, [&](int c, int r) {
-        if (!CellFree(piece, static_cast<int16_t>(c), static_cast<int16_t>(r)))
-            fits = false;
-    });
-    return fits;
-}
-
-bool frmLevelEd::CellFree(int16_t piece, int16_t col, int16_t row) const
-{
-    return board.CellFree(piece, col, row);
-}
-
-void frmLevelEd::paintShape(int16_t piece, int col, int row, const QColor& colour)
-{
-    forEachCell(piece, col, row, [&](int c, int r) {
-        if (Board::onBoard(c, r))
-            paintLabel(r * kColumns + c, colour);
-    });
-}
-
-void frmLevelEd::paintLabel(int cell, const QColor& colour)
-{
-    if (cell >= 0 && cell < kCellCount)
-        setBackground(lblGrid[cell], colour);
-}
-
-QColor frmLevelEd::blankColour() const
-{
-    return lblBlank->palette().color(QPalette::Window);
 }
 
 }  // namespace quill

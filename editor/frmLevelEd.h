@@ -1,9 +1,8 @@
 #pragma once
 
 #include "editor/gridcursor.h"
-#include "model/board.h"
 #include "model/datafolders.h"
-#include "model/levelfile.h"
+#include "model/leveldraft.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -57,10 +56,8 @@ public:
     // be written.
     const QString& levelPath() const { return levelPath_; }
 
-    LevelTable levels;
-    int16_t curLevel = 0;
-    // grid and pieces; a piece off the board has col and row -1.
-    Board board;
+    // The levels and the one being edited.
+    const LevelDraft& draft() const { return draft_; }
     int16_t selPiece = 0;
 
     std::array<ClickLabel*, kCellCount> lblGrid{};
@@ -78,10 +75,6 @@ public:
     // Below the other controls: the verdict on the level being edited.
     QLabel* lblVerdict = nullptr;
     GridCursor* picGrid = nullptr;
-
-    // "Fewest steps: N", "Already solved", "Cannot be solved", or what keeps
-    // the level from being played.
-    QString LevelVerdict() const;
 
 protected:
     // Exit and the close box ask first when anything is not saved.
@@ -106,43 +99,22 @@ private:
     void lblBlank_Click();
     void lblGrid_Click(int16_t index);
 
+    // Shows the level on show: its name, number and cells, the verdict
+    // line and what the screen reader says of the cells.
     void ShowLevel();
-    void StoreLevel();
-    // The verdict line and what the screen reader says of the cells, after
-    // any change of the board.
+    void ShowLevelNumber();
     void ShowBoardState();
     // "column 2, row 5: Soldier D", or ": empty".
     QString CellText(int cell) const;
     // The grid says which cell the cursor is on and what covers it.
     void DescribeGridCursor();
-    // The record that StoreLevel would make of the shown level.
-    LevelRecord LevelAsStored() const;
     // Writes the whole table; false (the user told) when the write failed.
     bool SaveLevels();
-    bool HasUnsavedChanges() const;
-    void ShowLevelNumber();
-    void ClearBoard();
-    void MarkPiece(int16_t piece, int16_t col, int16_t row);
-    void PaintPiece(int16_t piece, int16_t cell);
-    void RemovePiece(int16_t piece);
-    bool PieceFits(int16_t piece, int16_t col, int16_t row) const;
-    bool CellFree(int16_t piece, int16_t col, int16_t row) const;
-
-    void paintShape(int16_t piece, int col, int row, const QColor& colour);
-    void paintLabel(int cell, const QColor& colour);
-    QColor blankColour() const;
 
     DataFolders folders_;
     QString levelPath_;
     QButtonGroup* selection_ = nullptr;
-    // The table as last read or saved.
-    LevelTable savedLevels_;
-    // What the name box showed for the level; while it still shows that,
-    // the stored name is kept byte for byte.
-    QString shownName_;
-    // Pieces whose stored value has no place on the board and that the user
-    // has not touched since the level was shown: they keep that value.
-    std::array<bool, kPieceCount> keepStored_{};
+    LevelDraft draft_;
 };
 
 }  // namespace quill

@@ -161,7 +161,7 @@ void frmAbout::imgQuill_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift)
 {
     if (shiftState(shift) != Qt::ControlModifier || eggStage != 3)
         return;
-    owner_->ShowAlternativePictures();
+    owner_->picBoard->ShowAlternativePictures();
     userDialogs().message(this, QStringLiteral("Quillmere - Easter Egg"),
                           QStringLiteral("You have found the Easter Egg!"),
                           UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);

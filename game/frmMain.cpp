@@ -11,8 +11,6 @@
 #include "model/codepage.h"
 #include "model/programfolder.h"
 #include "model/progress.h"
-#include "model/rounding.h"
-#include "model/savedgame.h"
 #include "model/settings.h"
 #include "model/spoken.h"
 #include "ui/filemessages.h"
@@ -26,9 +24,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
-#include <QPushButton>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QUrl>
 
 namespace quill {
@@ -47,38 +45,23 @@ using Answer = UserDialogs::Answer;
 frmMain::frmMain(const DataFolders& folders, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      folders_(folders)
+      folders_(folders),
+      session_(folders.writtenFile(QLatin1String(kProgressFileName)))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmere"));
     setWindowIcon(programIcon());
 
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("picBoard"));
-    setClientSizeTwips(client, kClientWidthTwips, kClientHeightTwips);
-    setCentralWidget(client);
-    picBoard = client;
-    picBoard->setFocusPolicy(Qt::StrongFocus);
-    picBoard->setAccessibleName(QStringLiteral("Board"));
+    picBoard = new BoardView(this);
+    setClientSizeTwips(picBoard, kClientWidthTwips, kClientHeightTwips);
+    setCentralWidget(picBoard);
     picBoard->installEventFilter(this);
+    for (QLabel* piece : picBoard->imgPieces)
+        piece->installEventFilter(this);
 
-    imgUpFrame = makeImage("imgUpFrame");
-    imgLeftFrame = makeImage("imgLeftFrame");
-    imgRightFrame = makeImage("imgRightFrame");
-    imgExit = makeImage("imgExit");
-    imgTitle = makeImage("imgTitle");
-    for (int i = 0; i < kPieceCount; ++i) {
-        imgPieces[i] = makeImage("imgPieces");
-        imgPieces[i]->setProperty("Index", i);
-        imgPieces[i]->installEventFilter(this);
-    }
-    imgCong = makeImage("imgCong");
-    picMarks = new BoardMarksView(client);
-    picMarks->setGeometry(client->rect());
-
-    lblStatus = new QLabel(client);
+    lblStatus = new QLabel(picBoard);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
-    lblSteps = new QLabel(client);
+    lblSteps = new QLabel(picBoard);
     lblSteps->setObjectName(QStringLiteral("lblSteps"));
     placeTwips(lblStatus, 120, 5640, 2895, 375);
     placeTwips(lblSteps, 3000, 5640, 3015, 375);
@@ -88,129 +71,100 @@ frmMain::frmMain(const DataFolders& folders, QWidget* parent)
         label->setFont(msSansSerif(9.75));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuNewGame = mnuFile->addAction(QStringLiteral("&New Game"), this, &frmMain::mnuNewGame_Click);
-    mnuLoadGame = mnuFile->addAction(QStringLiteral("&Load Game"), this, &frmMain::mnuLoadGame_Click);
-    mnuSaveGame = mnuFile->addAction(QStringLiteral("&Save Game"), this, &frmMain::mnuSaveGame_Click);
-    mnuFile->addSeparator();
-    mnuSetSkin = mnuFile->addAction(QStringLiteral("Set S&kin"), this, &frmMain::mnuSetSkin_Click);
-    mnuFile->addSeparator();
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
-    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuUndo = mnuGame->addAction(QStringLiteral("&Undo"), this, &frmMain::mnuUndo_Click);
-    mnuUndo->setShortcut(QKeySequence::Undo);
-    mnuRedo = mnuGame->addAction(QStringLiteral("&Redo"), this, &frmMain::mnuRedo_Click);
-    mnuRedo->setShortcut(QKeySequence::Redo);
-    mnuGame->addSeparator();
-    mnuRestart = mnuGame->addAction(QStringLiteral("Re&start Level"), this, &frmMain::mnuRestart_Click);
-    mnuGame->addSeparator();
-    mnuHint = mnuGame->addAction(QStringLiteral("&Hint"), this, &frmMain::mnuHint_Click);
-    mnuProgress = mnuGame->addAction(QStringLiteral("&Progress..."), this, &frmMain::mnuProgress_Click);
-    mnuGame->setObjectName(QStringLiteral("mnuGame"));
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHTP = mnuHelp->addAction(QStringLiteral("H&ow to Play"), this, &frmMain::mnuHTP_Click);
-    mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &frmMain::mnuAbout_Click);
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-
+    BuildMenus();
     // The window keeps the size of its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    describedAt_.fill({-1, -1});
-    EnableGameMenu();
+    EnableCommands();
 }
 
-QLabel* frmMain::makeImage(const char* name)
+void frmMain::BuildMenus()
 {
-    auto* image = new QLabel(centralWidget());
-    image->setObjectName(QLatin1String(name));
-    image->setScaledContents(false);
-    image->hide();
-    return image;
+    auto item = [this](QMenu* menu, const char* caption, void (frmMain::*handler)()) {
+        return menu->addAction(QString::fromLatin1(caption), this, handler);
+    };
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuNewGame = item(mnuFile, "&New Game", &frmMain::mnuNewGame_Click);
+    mnuLoadGame = item(mnuFile, "&Load Game", &frmMain::mnuLoadGame_Click);
+    mnuSaveGame = item(mnuFile, "&Save Game", &frmMain::mnuSaveGame_Click);
+    mnuFile->addSeparator();
+    mnuSetSkin = item(mnuFile, "Set S&kin", &frmMain::mnuSetSkin_Click);
+    mnuFile->addSeparator();
+    mnuExit = item(mnuFile, "E&xit", &frmMain::mnuExit_Click);
+
+    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnuGame->setObjectName(QStringLiteral("mnuGame"));
+    mnuUndo = item(mnuGame, "&Undo", &frmMain::mnuUndo_Click);
+    mnuUndo->setShortcut(QKeySequence::Undo);
+    mnuRedo = item(mnuGame, "&Redo", &frmMain::mnuRedo_Click);
+    mnuRedo->setShortcut(QKeySequence::Redo);
+    mnuGame->addSeparator();
+    mnuRestart = item(mnuGame, "Re&start Level", &frmMain::mnuRestart_Click);
+    mnuGame->addSeparator();
+    mnuHint = item(mnuGame, "&Hint", &frmMain::mnuHint_Click);
+    mnuProgress = item(mnuGame, "&Progress...", &frmMain::mnuProgress_Click);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHTP = item(mnuHelp, "H&ow to Play", &frmMain::mnuHTP_Click);
+    mnuHelp->addSeparator();
+    mnuAbout = item(mnuHelp, "&About", &frmMain::mnuAbout_Click);
 }
 
-bool frmMain::Form_Load()
+bool frmMain::Form_Load(const QString& settingsSkin)
 {
     show();
     centreOnScreen(this);
-    mnuSaveGame->setEnabled(false);
-    ReadSettings();
-    HideBoard();
+    EnableCommands();
+    absFilename = settingsSkin;
+    picBoard->HideBoard();
     LoadLevels();
-    if (loadFailed_)
-        return false;
-    if (!ApplySkin(absFilename))
-        return false;
-    steps = 0;
-    gameChanged = false;
-    return true;
-}
-
-void frmMain::ReadSettings()
-{
-    QString value;
-    readSettingsFile(folders_.writtenFile(QLatin1String(kSettingsFileName)), value);
-    // A settings file that cannot be read leaves the default skin.
-    absFilename = value.isEmpty() ? QString::fromLatin1(kDefaultSkin) : value;
+    return !ended_ && ApplySkin(absFilename);
 }
 
 void frmMain::LoadLevels()
 {
     const QString path = folders_.levelFileToRead(QLatin1String(kGameLevelFileName));
+    LevelTable levels;
     const FileStatus status = readLevelFile(path, levels, ReadLock::BlockWriters);
-    if (status.ok())
+    if (status.ok()) {
+        session_.SetLevels(levels);
         return;
-    loadFailed_ = true;
+    }
     userDialogs().message(this, QStringLiteral("Quillmere - Error"),
                           fileErrorMessage(QStringLiteral("An error has occurred while attempting loading data file"),
                                            joinPath(QFileInfo(path).path(), QLatin1String(kLevelFileShownName)),
                                            status),
                           Icon::Critical, Buttons::Ok);
-    forceClose_ = true;
-    close();
+    EndProgram();
 }
 
 bool frmMain::ApplySkin(const QString& fileName)
 {
-    QString error;
-    const std::optional<PictureClip> clip =
-        fileName.isEmpty() ? std::nullopt : loadSkin(folders_.skinPath(fileName), &error);
-    bool cut = clip.has_value();
-    std::array<QPixmap, kSkinLayout.size()> pictures;
-    for (std::size_t i = 0; cut && i < kSkinLayout.size(); ++i) {
-        const std::optional<QPixmap> piece = clip->clip(kSkinLayout[i].rect);
-        if (piece)
-            pictures[i] = *piece;
-        cut = piece.has_value();
-    }
-    if (!cut) {
+    if (!LoadSkinPictures(fileName)) {
         EndAfterSkinFailure(fileName);
         return false;
     }
+    RememberSkin(fileName);
+    return true;
+}
 
-    piclipSkin = *clip;
-    for (std::size_t i = 0; i < kSkinLayout.size(); ++i) {
-        const SkinCut& cutRect = kSkinLayout[i];
-        QLabel* target = nullptr;
-        switch (cutRect.target) {
-        case SkinTarget::UpFrame: target = imgUpFrame; break;
-        case SkinTarget::LeftFrame: target = imgLeftFrame; break;
-        case SkinTarget::RightFrame: target = imgRightFrame; break;
-        case SkinTarget::ExitFrame: target = imgExit; break;
-        case SkinTarget::Title: target = imgTitle; break;
-        case SkinTarget::Congratulation: target = imgCong; break;
-        case SkinTarget::Piece: target = imgPieces[cutRect.piece]; break;
-        }
-        target->setPixmap(pictures[i]);
-        target->resize(pictures[i].size());
-    }
-    // The setting can only be remembered where the folder is writable, and
-    // for a name the settings file's code page can hold; the game itself
-    // does not depend on it.
+bool frmMain::LoadSkinPictures(const QString& fileName)
+{
+    const std::optional<PictureClip> clip =
+        fileName.isEmpty() ? std::nullopt : loadSkin(folders_.skinPath(fileName), nullptr);
+    if (!clip || !picBoard->CutSkin(*clip))
+        return false;
+    session_.SetSkin(fileName);
+    return true;
+}
+
+void frmMain::RememberSkin(const QString& fileName)
+{
+    // The setting can only be remembered for a name the settings file's
+    // code page can hold; the game itself does not depend on it.
     if (codepage::canEncode(fileName))
         writeSettingsFile(folders_.writtenFile(QLatin1String(kSettingsFileName)), fileName);
-    return true;
 }
 
 void frmMain::EndAfterSkinFailure(const QString& fileName)
@@ -220,145 +174,51 @@ void frmMain::EndAfterSkinFailure(const QString& fileName)
                               + displayPath(folders_.skinPath(fileName))
                               + QStringLiteral("\nMake sure the picture exists and is of a correct format."),
                           Icon::Critical, Buttons::Ok);
-    loadFailed_ = true;
+    EndProgram();
+}
+
+void frmMain::EndProgram()
+{
     forceClose_ = true;
+    ended_ = true;
     close();
-}
-
-void frmMain::HideBoard()
-{
-    picMarks->hide();
-    for (QLabel* piece : imgPieces)
-        piece->hide();
-    for (QLabel* image : {imgUpFrame, imgLeftFrame, imgRightFrame, imgExit, imgTitle, imgCong})
-        image->hide();
-}
-
-void frmMain::ShowBoard()
-{
-    for (QLabel* piece : imgPieces)
-        piece->show();
-    for (QLabel* image : {imgUpFrame, imgLeftFrame, imgRightFrame, imgExit, imgTitle})
-        image->show();
-    picMarks->show();
-    picMarks->raise();
-    picBoard->setFocus();
 }
 
 void frmMain::ShowCongratulation()
 {
-    const QSize client = centralWidget()->size();
-    imgCong->move(static_cast<int>(halveRounded(client.width() - imgCong->width())),
-                  static_cast<int>(halveRounded(client.height() - imgCong->height())));
-    imgCong->show();
-    imgCong->raise();
-    gameChanged = false;
-    mnuSaveGame->setEnabled(false);
-}
-
-void frmMain::ShowAlternativePictures()
-{
-    if (const std::optional<QPixmap> square = piclipSkin.clip(kAltSquareRect)) {
-        imgPieces[0]->setPixmap(*square);
-        imgPieces[0]->resize(square->size());
-    }
-    if (const std::optional<QPixmap> single = piclipSkin.clip(kAltSingleRect)) {
-        for (int i = 6; i <= 9; ++i) {
-            imgPieces[i]->setPixmap(*single);
-            imgPieces[i]->resize(single->size());
-        }
-    }
-}
-
-void frmMain::LayoutFrames()
-{
-    imgUpFrame->move(10, 10);
-    imgLeftFrame->move(10, 30);
-    imgRightFrame->move(270, 30);
-    imgExit->move(10, 330);
-    imgTitle->move(310, 10);
-}
-
-void frmMain::MovePicture(int16_t piece, int16_t col, int16_t row)
-{
-    imgPieces[piece]->move(pieceLeftPx(col), pieceTopPx(row));
-}
-
-void frmMain::PlaceBoard()
-{
-    board.PlacePieces();
-    LayoutFrames();
-    for (int16_t i = 0; i < kPieceCount; ++i)
-        MovePicture(i, board.pieces[i].col, board.pieces[i].row);
+    picBoard->ShowCongratulation();
+    ShowGameState();
 }
 
 void frmMain::UpdateStatus()
 {
-    lblStatus->setText(QStringLiteral("Level: ") + QString::number(levelIndex + 1)
-                       + QStringLiteral(" - ") + levels[levelIndex].name);
-    lblSteps->setText(QStringLiteral("Steps: ") + QString::number(steps));
+    lblStatus->setText(QStringLiteral("Level: ") + QString::number(session_.levelIndex() + 1)
+                       + QStringLiteral(" - ") + session_.levelName());
+    lblSteps->setText(QStringLiteral("Steps: ") + QString::number(session_.steps()));
 }
 
-void frmMain::DrawPieces()
+void frmMain::ShowNewPosition()
 {
-    for (int16_t i = 0; i < kPieceCount; ++i) {
-        const PieceDrag::Cell cell = session.pictureCell(i);
-        MovePicture(i, cell.col, cell.row);
-    }
-}
-
-void frmMain::StartPosition(int16_t level, const Positions& positions, int32_t startSteps)
-{
-    session.Start(level, positions, startSteps);
-    PlaceBoard();
-    ShowBoard();
+    picBoard->HideCongratulation();
+    picBoard->PlaceBoard(session_);
+    picBoard->ShowBoard();
     UpdateStatus();
-    ShowGameState();
+    EnableCommands();
 }
 
 void frmMain::ShowGameState()
 {
-    DrawPieces();
-    ShowMarks();
-    DescribeBoard();
-    EnableGameMenu();
+    picBoard->Draw(session_);
+    EnableCommands();
 }
 
-void frmMain::ShowMarks()
+void frmMain::EnableCommands()
 {
-    picMarks->setMarks(boardMarksOf(session));
-}
-
-void frmMain::DescribeBoard()
-{
-    // Words are made only for what changed: a drag moves one picture, and
-    // where pieces can slide changes only with the board.
-    const bool boardChanged = describedGrid_ != board.grid;
-    for (int16_t i = 0; i < kPieceCount; ++i) {
-        const PieceDrag::Cell cell = session.pictureCell(i);
-        if (!(describedAt_[i] == cell)) {
-            const QString name = spokenPiece(i, cell.col, cell.row);
-            if (imgPieces[i]->accessibleName() != name)
-                imgPieces[i]->setAccessibleName(name);
-            describedAt_[i] = cell;
-        }
-        if (boardChanged)
-            imgPieces[i]->setAccessibleDescription(spokenFreeWays(board, i));
-    }
-    describedGrid_ = board.grid;
-    const SpokenText spoken = spokenBoard(session);
-    if (picBoard->accessibleName() != spoken.name)
-        picBoard->setAccessibleName(spoken.name);
-    if (picBoard->accessibleDescription() != spoken.description)
-        picBoard->setAccessibleDescription(spoken.description);
-}
-
-void frmMain::EnableGameMenu()
-{
-    mnuUndo->setEnabled(session.canUndo());
-    mnuRedo->setEnabled(session.canRedo());
-    mnuRestart->setEnabled(session.state() != GameSession::State::NoGame);
-    mnuHint->setEnabled(session.playing());
+    mnuSaveGame->setEnabled(session_.canSave());
+    mnuUndo->setEnabled(session_.canUndo());
+    mnuRedo->setEnabled(session_.canRedo());
+    mnuRestart->setEnabled(session_.state() != GameSession::State::NoGame);
+    mnuHint->setEnabled(session_.playing());
 }
 
 void frmMain::NewGame()
@@ -367,39 +227,22 @@ void frmMain::NewGame()
         return;
     frmLevel chooser(this, newLevel);
     for (int k = 0; k < kLevelCount; ++k) {
-        chooser.lisLevel->addItem(QStringLiteral("Level ") + QString::number(k + 1)
-                                  + QStringLiteral(" - ") + levels[k].name);
+        chooser.lisLevel->addItem(QStringLiteral("Level ") + QString::number(k + 1) + QStringLiteral(" - ")
+                                  + session_.levels()[k].name);
     }
     chooser.lisLevel->setCurrentRow(-1);
     chooser.exec();
-    if (newLevel < 0 || newLevel >= kLevelCount)
-        return;
-    StartLevel(newLevel);
+    if (newLevel >= 0 && newLevel < kLevelCount)
+        StartLevel(newLevel);
 }
 
 void frmMain::StartLevel(int16_t index)
 {
-    if (!LevelPlayable(index))
-        return;
-    imgCong->hide();
-    mnuSaveGame->setEnabled(true);
-    StartPosition(index, levels[index].positions, 0);
-}
-
-bool frmMain::LevelPlayable(int16_t index)
-{
-    const Positions& positions = levels[index].positions;
-    const int misplaced = firstMisplacedPiece(positions);
-    if (misplaced < 0)
-        return true;
-    userDialogs().message(this, QStringLiteral("Quillmere - Error"),
-                          QStringLiteral("Level %1 cannot be played because piece %2 has no place "
-                                         "on the board at position value %3.")
-                              .arg(index + 1)
-                              .arg(misplaced)
-                              .arg(positions[misplaced]),
-                          Icon::Exclamation, Buttons::Ok);
-    return false;
+    QString refusal;
+    if (session_.StartLevel(index, &refusal))
+        ShowNewPosition();
+    else
+        userDialogs().message(this, QStringLiteral("Quillmere - Error"), refusal, Icon::Exclamation, Buttons::Ok);
 }
 
 bool frmMain::SaveFileExists(const QString& name) const
@@ -414,16 +257,9 @@ void frmMain::SaveGame()
         AskGameName(this, [this](const QString& name) { return SaveFileExists(name); });
     if (!entered)
         return;
-
-    SavedGame record;
-    record.steps = steps;
-    record.level = levelIndex;
-    record.name = levels[levelIndex].name;
-    record.positions = board.PiecePositions();
-
     const QString fileName = *entered + QLatin1String(kSavedGameExtension);
     const QString shownPath = joinPath(joinPath(folders_.writeFolder(), QLatin1String(kSavedFolderName)), fileName);
-    const FileStatus status = writeSavedGame(resolvePath(folders_.savedFolder(), fileName), record);
+    const FileStatus status = writeSavedGame(resolvePath(folders_.savedFolder(), fileName), session_.SavedRecord());
     if (!status.ok()) {
         userDialogs().message(this, QStringLiteral("Quillmere - Saving Error"),
                               QStringLiteral("An error occurred while attempting saving game data\n")
@@ -431,7 +267,7 @@ void frmMain::SaveGame()
                               Icon::Critical, Buttons::Ok);
         return;
     }
-    gameChanged = false;
+    session_.SetUnchanged();
 }
 
 void frmMain::mnuNewGame_Click()
@@ -448,8 +284,7 @@ void frmMain::mnuLoadGame_Click()
 {
     if (!OfferToSave(QStringLiteral("Quillmere - Load game")))
         return;
-    gameChanged = false;
-
+    session_.SetUnchanged();
     {
         frmFile chooser(this, absFilename);
         chooser.bytFlag = 1;
@@ -461,7 +296,6 @@ void frmMain::mnuLoadGame_Click()
     }
     if (absFilename.isEmpty())
         return;
-
     SavedGame record;
     QString problem;
     if (!loadSavedGame(absFilename, record, problem)) {
@@ -471,10 +305,8 @@ void frmMain::mnuLoadGame_Click()
                               Icon::Critical, Buttons::Ok);
         return;
     }
-    imgCong->hide();
-    levels[record.level].name = record.name;
-    mnuSaveGame->setEnabled(true);
-    StartPosition(record.level, record.positions, record.steps);
+    session_.LoadGame(record);
+    ShowNewPosition();
 }
 
 void frmMain::mnuSetSkin_Click()
@@ -529,10 +361,10 @@ void frmMain::mnuAbout_Click()
 
 bool frmMain::OfferToSave(const QString& title)
 {
-    if (!gameChanged)
+    if (!session_.gameChanged())
         return true;
-    const Answer answer = userDialogs().message(this, title, QLatin1String(kSaveQuestion),
-                                                Icon::Question, Buttons::YesNoCancel);
+    const Answer answer =
+        userDialogs().message(this, title, QLatin1String(kSaveQuestion), Icon::Question, Buttons::YesNoCancel);
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::Yes)
@@ -568,18 +400,14 @@ void frmMain::imgPieces_MouseDown(int16_t index, Qt::MouseButton button, double 
 {
     if (button != Qt::LeftButton)
         return;
-    const QLabel* picture = imgPieces[index];
-    session.MousePress(index, picture->x(), picture->y(), x, y);
+    session_.MousePress(index, x, y);
     ShowGameState();
     SetPointer(PointerShape::Move);
 }
 
 void frmMain::imgPieces_MouseMove(int16_t, double x, double y)
 {
-    if (!session.drag.dragging)
-        return;
-    const QLabel* picture = imgPieces[session.drag.dragPiece];
-    const PieceDrag::MoveResult result = session.MouseMove(picture->x(), picture->y(), x, y);
+    const PieceDrag::MoveResult result = session_.MouseMove(x, y);
     if (!result.handled)
         return;
     if (result.pictureMoved)
@@ -591,8 +419,7 @@ void frmMain::imgPieces_MouseUp(int16_t, Qt::MouseButton button, double x, doubl
 {
     if (button != Qt::LeftButton)
         return;
-    const QLabel* picture = imgPieces[session.drag.dragPiece];
-    const GameSession::Outcome outcome = session.MouseRelease(picture->x(), picture->y(), x, y);
+    const GameSession::Outcome outcome = session_.MouseRelease(x, y);
     if (!outcome.handled)
         return;
     SetPointer(PointerShape::Default);
@@ -613,33 +440,33 @@ bool frmMain::picBoard_KeyDown(int key, Qt::KeyboardModifiers shift)
     if (shift & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const std::optional<GameSession::Key> action = GameSession::keyFor(key);
-    if (!action || !session.playing())
+    if (!action || !session_.playing())
         return false;
-    FinishInput(session.PressKey(*action));
+    FinishInput(session_.PressKey(*action));
     return true;
 }
 
 void frmMain::mnuUndo_Click()
 {
-    FinishInput(session.Undo());
+    FinishInput(session_.Undo());
 }
 
 void frmMain::mnuRedo_Click()
 {
-    FinishInput(session.Redo());
+    FinishInput(session_.Redo());
 }
 
 void frmMain::mnuRestart_Click()
 {
-    if (session.state() == GameSession::State::NoGame)
+    if (session_.state() == GameSession::State::NoGame)
         return;
     if (OfferToSave(QStringLiteral("Quillmere - Restart Level")))
-        StartLevel(levelIndex);
+        StartLevel(session_.levelIndex());
 }
 
 void frmMain::mnuHint_Click()
 {
-    const std::optional<GameSession::Hint> hint = session.FindHint();
+    const std::optional<GameSession::Hint> hint = session_.FindHint();
     ShowGameState();
     userDialogs().message(this, QStringLiteral("Quillmere - Hint"), hintMessage(hint), Icon::Information,
                           Buttons::Ok);
@@ -647,35 +474,19 @@ void frmMain::mnuHint_Click()
 
 void frmMain::mnuProgress_Click()
 {
-    if (!verdicts_)
-        verdicts_ = judgeLevels(levels);
-    frmProgress progress(this, levels, *verdicts_, readProgressFile(progressPath()));
+    frmProgress progress(this, session_.levels(), session_.levelVerdicts(),
+                         readProgressFile(folders_.writtenFile(QLatin1String(kProgressFileName))));
     progress.exec();
-}
-
-QString frmMain::progressPath() const
-{
-    return folders_.writtenFile(QLatin1String(kProgressFileName));
-}
-
-void frmMain::RecordWin()
-{
-    // A record that cannot be read or written never stands in the way of play.
-    Progress progress = readProgressFile(progressPath());
-    if (progress.noteWin(levelIndex, levels[levelIndex].positions, steps))
-        writeProgressFile(progressPath(), progress);
 }
 
 void frmMain::WinSequence()
 {
-    HideBoard();
+    picBoard->HideBoard();
+    session_.Win();
     ShowCongratulation();
-    session.Win();
-    RecordWin();
-    ShowGameState();
     userDialogs().message(this, QStringLiteral("Quillmere - Congratulations"),
                           QStringLiteral("Congratulations!! You finished the game in ")
-                              + QString::number(steps) + QStringLiteral(" steps."),
+                              + QString::number(session_.steps()) + QStringLiteral(" steps."),
                           Icon::Exclamation, Buttons::Ok);
 }
 
@@ -683,36 +494,26 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == picBoard && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (picBoard_KeyDown(key->key(), key->modifiers()))
-            return true;
-        return QMainWindow::eventFilter(watched, event);
+        return picBoard_KeyDown(key->key(), key->modifiers()) || QMainWindow::eventFilter(watched, event);
     }
-    auto* picture = qobject_cast<QLabel*>(watched);
-    const QVariant index = picture ? picture->property("Index") : QVariant();
-    if (!index.isValid())
+    const int16_t piece = picBoard->pieceOf(watched);
+    if (piece < 0)
         return QMainWindow::eventFilter(watched, event);
-    const auto piece = static_cast<int16_t>(index.toInt());
+    auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
+    case QEvent::MouseButtonDblClick:
         imgPieces_MouseDown(piece, mouse->button(), mouse->position().x(), mouse->position().y());
         return true;
-    }
-    case QEvent::MouseMove: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
+    case QEvent::MouseMove:
         imgPieces_MouseMove(piece, mouse->position().x(), mouse->position().y());
         return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
+    case QEvent::MouseButtonRelease:
         imgPieces_MouseUp(piece, mouse->button(), mouse->position().x(), mouse->position().y());
         return true;
-    }
     default:
-        break;
+        return QMainWindow::eventFilter(watched, event);
     }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace quill

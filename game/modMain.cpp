@@ -1,7 +1,6 @@
 #include "game/modMain.h"
 
 #include "game/frmMain.h"
-#include "game/skin/skinlayout.h"
 #include "model/programfolder.h"
 #include "model/savedgame.h"
 #include "model/settings.h"
@@ -37,31 +36,20 @@ bool EnsureFolder(const QString& folder, const QString& name)
     return ReportFolderFailure(FileStatus::fromErrno(errno, path));
 }
 
-// The settings file names an existing skin afterwards, or "default.bmp".
-void EnsureSettings(const DataFolders& folders)
-{
-    const QString settingsPath = folders.writtenFile(QLatin1String(kSettingsFileName));
-    QString skin;
-    const bool found = entryKind(folders.writeFolder(), QLatin1String(kSettingsFileName)) == EntryKind::File
-                       && readSettingsFile(settingsPath, skin).ok() && !skin.isEmpty();
-    if (!found || !folders.skinExists(skin))
-        writeSettingsFile(settingsPath, QString::fromLatin1(kDefaultSkin));
-}
-
 }  // namespace
 
-bool InitDataFiles(const DataFolders& folders)
+std::optional<QString> InitDataFiles(const DataFolders& folders)
 {
     if (folders.usesPlayerFolder()) {
-        if (const FileStatus made = makeFolder(folders.writeFolder()); !made.ok())
-            return ReportFolderFailure(made);
+        if (const FileStatus made = makeFolder(folders.writeFolder()); !made.ok()) {
+            ReportFolderFailure(made);
+            return std::nullopt;
+        }
     }
-    if (!EnsureFolder(folders.writeFolder(), QLatin1String(kSavedFolderName)))
-        return false;
-    if (!EnsureFolder(folders.writeFolder(), QLatin1String(kSkinsFolderName)))
-        return false;
-    EnsureSettings(folders);
-    return true;
+    if (!EnsureFolder(folders.writeFolder(), QLatin1String(kSavedFolderName))
+        || !EnsureFolder(folders.writeFolder(), QLatin1String(kSkinsFolderName)))
+        return std::nullopt;
+    return settleSkinSetting(folders);
 }
 
 std::unique_ptr<frmMain> Start(const QString& programFolder)
@@ -71,11 +59,11 @@ std::unique_ptr<frmMain> Start(const QString& programFolder)
 
 std::unique_ptr<frmMain> Start(const DataFolders& folders)
 {
-    if (!InitDataFiles(folders))
+    const std::optional<QString> skin = InitDataFiles(folders);
+    if (!skin)
         return nullptr;
     auto window = std::make_unique<frmMain>(folders);
-    window->board.FillShapes();
-    if (!window->Form_Load())
+    if (!window->Form_Load(*skin))
         return nullptr;
     return window;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace quill {
 
@@ -12,10 +13,10 @@ class frmMain;
 namespace modMain {
 
 // Prepares the folder the game writes to (the program folder, or the
-// player's own): the saved and skins folders and the settings file. False
-// when a folder cannot be created; the user has been told and the program
-// has to end.
-bool InitDataFiles(const DataFolders& folders);
+// player's own): the saved and skins folders and the settings file. The
+// skin the settings file names, or nothing when a folder cannot be
+// created; the user has been told and the program has to end.
+std::optional<QString> InitDataFiles(const DataFolders& folders);
 
 // The start-up procedure: the data files, the shapes and the main window.
 // Returns the shown main window, or nothing when the program has already

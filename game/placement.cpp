@@ -47,10 +47,4 @@ void setClientSizeTwips(QWidget* widget, int widthTwips, int heightTwips)
     widget->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
 }
 
-void placeTwips(QWidget* control, int left, int top, int width, int height)
-{
-    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                         twipsToPixels(height));
-}
-
 }  // namespace quill

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/uistyle.h"
+
 class QWidget;
 
 namespace quill {
@@ -15,8 +17,5 @@ void centreOnOwner(QWidget* dialog, const QWidget* owner);
 
 // Gives a widget its client size in twips, rounded to pixels.
 void setClientSizeTwips(QWidget* widget, int widthTwips, int heightTwips);
-
-// Places a control by its left, top, width and height in twips.
-void placeTwips(QWidget* control, int left, int top, int width, int height);
 
 }  // namespace quill

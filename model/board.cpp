@@ -7,11 +7,6 @@ namespace quill {
 Board::Board()
 {
     ClearGrid();
-    FillShapes();
-}
-
-void Board::FillShapes()
-{
     for (int i = 0; i < kPieceCount; ++i) {
         pieces[i].width = shapeOf(i).width;
         pieces[i].height = shapeOf(i).height;
@@ -113,7 +108,10 @@ void Board::MarkPiece(int16_t piece, int16_t col, int16_t row)
 
 bool Board::IsSolved() const
 {
-    return grid[3][1] == 0 && grid[3][2] == 0 && grid[4][1] == 0 && grid[4][2] == 0;
+    bool solved = true;
+    forEachCell(kPrincipalPiece, columnOf(kGoalPosition), rowOf(kGoalPosition),
+                [&](int col, int row) { solved = solved && grid[row][col] == kPrincipalPiece; });
+    return solved;
 }
 
 Positions Board::PiecePositions() const

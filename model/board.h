@@ -22,13 +22,12 @@ class Board {
 public:
     static constexpr int16_t kEmpty = -1;
 
+    // An empty grid, and every piece with its width and height from the
+    // shape table.
     Board();
 
     std::array<std::array<int16_t, kColumns>, kRows> grid;  // grid[row][col]
     std::array<Piece, kPieceCount> pieces;
-
-    // Sets width and height of every piece from the shape table.
-    void FillShapes();
 
     void ClearGrid();
     void SetPiecePositions(const Positions& positions);
@@ -40,6 +39,12 @@ public:
     void UnmarkPiece(int16_t piece, int16_t col, int16_t row);
     void MarkPiece(int16_t piece, int16_t col, int16_t row);
     bool IsSolved() const;
+    // Whether letting go of `piece` wins: only the principal piece can.
+    bool WonBy(int16_t piece) const { return piece == kPrincipalPiece && IsSolved(); }
+
+    // Whether every cell the piece covers from top-left (col, row) is on the
+    // board and empty or its own.
+    bool FootprintFree(int16_t piece, int col, int row) const;
 
     // The inverse of SetPiecePositions: row * 10 + col of every piece.
     Positions PiecePositions() const;
@@ -48,7 +53,6 @@ public:
     static bool onBoard(int col, int row) { return col >= 0 && col < kColumns && row >= 0 && row < kRows; }
 
 private:
-    bool FootprintFree(int16_t piece, int col, int row) const;
     void setCell(int col, int row, int16_t value);
 };
 

@@ -145,7 +145,6 @@ PieceDrag::ReleaseResult PieceDrag::ReleaseAtCell(Board& board, Cell target)
                               static_cast<int16_t>(startRow - grabRow)};
     }
     dragging = false;
-    result.checkWin = dragPiece == 0;
     return result;
 }
 

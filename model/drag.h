@@ -46,7 +46,6 @@ public:
         Cell pictureCell;              // where the picture stands afterwards
         bool committed = false;        // the slide was applied to the board
         bool stepCounted = false;      // it ended on another cell
-        bool checkWin = false;         // the principal piece was dragged
     };
 
     bool dragging = false;

@@ -1,20 +1,61 @@
 #include "model/gamesession.h"
 
-#include "model/solver.h"
+#include "model/levelfaults.h"
+#include "model/progress.h"
 
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace quill {
 
+GameSession::GameSession(QString progressPath) : progressPath_(std::move(progressPath)) {}
+
+void GameSession::SetLevels(const LevelTable& levels)
+{
+    levels_ = levels;
+    verdicts_.reset();
+}
+
+bool GameSession::StartLevel(int16_t index, QString* refusal)
+{
+    if (index < 0 || index >= kLevelCount)
+        return false;
+    const PositionFault misplaced = misplacedFault(levels_[index].positions);
+    if (!misplaced.none()) {
+        if (refusal)
+            *refusal = levelRefusalText(index, misplaced);
+        return false;
+    }
+    Start(index, levels_[index].positions, 0);
+    return true;
+}
+
+void GameSession::LoadGame(const SavedGame& game)
+{
+    levels_[game.level].name = game.name;
+    Start(game.level, game.positions, game.steps);
+}
+
+SavedGame GameSession::SavedRecord() const
+{
+    SavedGame record;
+    record.steps = steps_;
+    record.level = levelIndex_;
+    record.name = levelName();
+    record.positions = board_.PiecePositions();
+    return record;
+}
+
 void GameSession::Start(int16_t level, const Positions& positions, int32_t startSteps)
 {
-    levelIndex = level;
-    steps = startSteps;
-    gameChanged = false;
-    board.ClearGrid();
-    board.SetPiecePositions(positions);
-    drag.dragging = false;
+    levelIndex_ = level;
+    steps_ = startSteps;
+    gameChanged_ = false;
+    board_.ClearGrid();
+    board_.SetPiecePositions(positions);
+    board_.PlacePieces();
+    drag_.dragging = false;
     done_.clear();
     undone_.clear();
     hint_.reset();
@@ -24,35 +65,56 @@ void GameSession::Start(int16_t level, const Positions& positions, int32_t start
     state_ = State::Playing;
 }
 
+const std::array<LevelVerdict, kLevelCount>& GameSession::levelVerdicts() const
+{
+    if (!verdicts_)
+        verdicts_ = judgeLevels(levels_);
+    return *verdicts_;
+}
+
 void GameSession::Win()
 {
-    gameChanged = false;
-    drag.dragging = false;
+    gameChanged_ = false;
+    drag_.dragging = false;
     holding_ = false;
     selectionShown_ = false;
     hint_.reset();
     state_ = State::Won;
+    RecordWin();
 }
 
-void GameSession::MousePress(int16_t piece, int leftPx, int topPx, double xPx, double yPx)
+void GameSession::RecordWin() const
+{
+    if (progressPath_.isEmpty())
+        return;
+    // A record that cannot be read or written never stands in the way of play.
+    Progress progress = readProgressFile(progressPath_);
+    if (progress.noteWin(levelIndex_, levels_[levelIndex_].positions, steps_))
+        writeProgressFile(progressPath_, progress);
+}
+
+void GameSession::MousePress(int16_t piece, double xPx, double yPx)
 {
     hint_.reset();
     holding_ = false;
-    drag.MouseDown(piece, leftPx, topPx, xPx, yPx);
+    const PieceDrag::Cell at = pictureCell(piece);
+    drag_.MouseDown(piece, pieceLeftPx(at.col), pieceTopPx(at.row), xPx, yPx);
 }
 
-PieceDrag::MoveResult GameSession::MouseMove(int leftPx, int topPx, double xPx, double yPx)
+PieceDrag::MoveResult GameSession::MouseMove(double xPx, double yPx)
 {
-    if (holding_)
+    if (holding_ || !drag_.dragging)
         return {};
-    return drag.MouseMove(board, leftPx, topPx, xPx, yPx);
+    const PieceDrag::Cell at = drag_.pictureCell();
+    return drag_.MouseMove(board_, pieceLeftPx(at.col), pieceTopPx(at.row), xPx, yPx);
 }
 
-GameSession::Outcome GameSession::MouseRelease(int leftPx, int topPx, double xPx, double yPx)
+GameSession::Outcome GameSession::MouseRelease(double xPx, double yPx)
 {
-    if (holding_)
+    if (holding_ || !drag_.dragging)
         return {};
-    return Committed(drag.MouseUp(board, leftPx, topPx, xPx, yPx));
+    const PieceDrag::Cell at = drag_.pictureCell();
+    return Committed(drag_.MouseUp(board_, pieceLeftPx(at.col), pieceTopPx(at.row), xPx, yPx));
 }
 
 GameSession::Outcome GameSession::Committed(const PieceDrag::ReleaseResult& release)
@@ -64,24 +126,24 @@ GameSession::Outcome GameSession::Committed(const PieceDrag::ReleaseResult& rele
     holding_ = false;
     if (release.committed) {
         outcome.committed = true;
-        gameChanged = true;
+        gameChanged_ = true;
         if (release.stepCounted) {
             Slide slide;
-            slide.piece = drag.dragPiece;
-            slide.from = {static_cast<int16_t>(drag.startCol - drag.grabCol),
-                          static_cast<int16_t>(drag.startRow - drag.grabRow)};
+            slide.piece = drag_.dragPiece;
+            slide.from = {static_cast<int16_t>(drag_.startCol - drag_.grabCol),
+                          static_cast<int16_t>(drag_.startRow - drag_.grabRow)};
             slide.to = release.pictureCell;
-            slide.stepsBefore = steps;
+            slide.stepsBefore = steps_;
             // A saved game may hold any count; the counter stops at its top
             // instead of overflowing.
-            if (steps < std::numeric_limits<int32_t>::max())
-                ++steps;
-            slide.stepsAfter = steps;
+            if (steps_ < std::numeric_limits<int32_t>::max())
+                ++steps_;
+            slide.stepsAfter = steps_;
             done_.push_back(slide);
             undone_.clear();
         }
     }
-    outcome.won = release.checkWin && board.IsSolved();
+    outcome.won = board_.WonBy(drag_.dragPiece);
     return outcome;
 }
 
@@ -89,21 +151,21 @@ GameSession::Outcome GameSession::Replay(const Slide& slide, bool forward)
 {
     const PieceDrag::Cell from = forward ? slide.from : slide.to;
     const PieceDrag::Cell to = forward ? slide.to : slide.from;
-    board.UnmarkPiece(slide.piece, from.col, from.row);
-    board.MarkPiece(slide.piece, to.col, to.row);
-    steps = forward ? slide.stepsAfter : slide.stepsBefore;
-    gameChanged = true;
+    board_.UnmarkPiece(slide.piece, from.col, from.row);
+    board_.MarkPiece(slide.piece, to.col, to.row);
+    steps_ = forward ? slide.stepsAfter : slide.stepsBefore;
+    gameChanged_ = true;
     hint_.reset();
     Outcome outcome;
     outcome.handled = true;
     outcome.committed = true;
-    outcome.won = forward && slide.piece == 0 && board.IsSolved();
+    outcome.won = forward && board_.WonBy(slide.piece);
     return outcome;
 }
 
 GameSession::Outcome GameSession::Undo()
 {
-    if (!canUndo() || drag.dragging)
+    if (!canUndo() || drag_.dragging)
         return {};
     const Slide slide = done_.back();
     done_.pop_back();
@@ -113,7 +175,7 @@ GameSession::Outcome GameSession::Undo()
 
 GameSession::Outcome GameSession::Redo()
 {
-    if (!canRedo() || drag.dragging)
+    if (!canRedo() || drag_.dragging)
         return {};
     const Slide slide = undone_.back();
     undone_.pop_back();
@@ -126,15 +188,15 @@ std::optional<GameSession::Hint> GameSession::FindHint()
     hint_.reset();
     if (!playing())
         return hint_;
-    const Solution solution = slideSolver().solve(board.PiecePositions());
+    const Solution solution = slideSolver().solve(board_.PiecePositions());
     if (solution.outcome != Solution::Outcome::Solved)
         return hint_;
     Hint hint;
     hint.stepsLeft = solution.steps();
     if (solution.moves.empty()) {
         // The principal piece already stands on the goal: letting go of it wins.
-        hint.piece = 0;
-        hint.target = {board.pieces[0].col, board.pieces[0].row};
+        hint.piece = kPrincipalPiece;
+        hint.target = pictureCell(kPrincipalPiece);
     } else {
         const SolutionMove& first = solution.moves.front();
         hint.piece = first.piece;
@@ -146,9 +208,9 @@ std::optional<GameSession::Hint> GameSession::FindHint()
 
 PieceDrag::Cell GameSession::pictureCell(int16_t piece) const
 {
-    if (drag.dragging && drag.dragPiece == piece)
-        return drag.pictureCell();
-    return {board.pieces[piece].col, board.pieces[piece].row};
+    if (drag_.dragging && drag_.dragPiece == piece)
+        return drag_.pictureCell();
+    return {board_.pieces[piece].col, board_.pieces[piece].row};
 }
 
 std::optional<GameSession::Key> GameSession::keyFor(int qtKey)
@@ -168,7 +230,7 @@ std::optional<GameSession::Key> GameSession::keyFor(int qtKey)
 
 GameSession::Outcome GameSession::PressKey(Key key)
 {
-    if (!playing() || (drag.dragging && !holding_))
+    if (!playing() || (drag_.dragging && !holding_))
         return {};
     int dc = 0;
     int dr = 0;
@@ -179,19 +241,19 @@ GameSession::Outcome GameSession::PressKey(Key key)
     case Key::Down: dr = 1; break;
     case Key::PickUpOrPutDown:
         if (holding_)
-            return Committed(drag.ReleaseAtCell(board, {drag.curCol, drag.curRow}));
+            return Committed(drag_.ReleaseAtCell(board_, {drag_.curCol, drag_.curRow}));
         if (!selectionShown_)
             return {};
         hint_.reset();
         holding_ = true;
-        drag.PressCell(selected_, {board.pieces[selected_].col, board.pieces[selected_].row}, {0, 0});
+        drag_.PressCell(selected_, {board_.pieces[selected_].col, board_.pieces[selected_].row}, {0, 0});
         return {true, false, false};
     case Key::PutBack: {
         if (!holding_)
             return {};
         // Back on the cell where it was picked up: nothing is committed, and
         // letting go this way is no move that could win.
-        Outcome outcome = Committed(drag.ReleaseAtCell(board, {drag.startCol, drag.startRow}));
+        Outcome outcome = Committed(drag_.ReleaseAtCell(board_, {drag_.startCol, drag_.startRow}));
         outcome.won = false;
         return outcome;
     }
@@ -201,11 +263,11 @@ GameSession::Outcome GameSession::PressKey(Key key)
 
 GameSession::Outcome GameSession::SlideHeld(int dc, int dr)
 {
-    const PieceDrag::Cell target{static_cast<int16_t>(drag.curCol + dc),
-                                 static_cast<int16_t>(drag.curRow + dr)};
-    const PieceDrag::Cell before = drag.pictureCell();
-    drag.MoveToCell(board, target);
-    return {!(drag.pictureCell() == before), false, false};
+    const PieceDrag::Cell target{static_cast<int16_t>(drag_.curCol + dc),
+                                 static_cast<int16_t>(drag_.curRow + dr)};
+    const PieceDrag::Cell before = drag_.pictureCell();
+    drag_.MoveToCell(board_, target);
+    return {!(drag_.pictureCell() == before), false, false};
 }
 
 GameSession::Outcome GameSession::MoveSelection(int dc, int dr)
@@ -218,7 +280,7 @@ GameSession::Outcome GameSession::MoveSelection(int dc, int dr)
     // Centres in half cells; a piece counts when its centre lies ahead, and
     // the nearest wins, a step aside counting twice a step ahead.
     auto centre = [this](int piece) {
-        const Piece& p = board.pieces[piece];
+        const Piece& p = board_.pieces[piece];
         return std::pair<int, int>(2 * p.col + p.width, 2 * p.row + p.height);
     };
     const auto [fromX, fromY] = centre(selected_);

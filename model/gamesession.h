@@ -3,8 +3,11 @@
 #include "model/board.h"
 #include "model/drag.h"
 #include "model/levelfile.h"
+#include "model/savedgame.h"
+#include "model/solver.h"
 
-#include <QtGlobal>
+#include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -12,10 +15,12 @@
 namespace quill {
 
 // The game in progress, between the rules of the board and the window that
-// draws it: the position, the step count, whether it changed since it was
-// started, loaded or saved, the slides that can be taken back and put back,
-// the hint on show, and the piece that the keyboard selects or holds. The
-// window sends mouse and keyboard input here and draws what it finds.
+// draws it: the level collection as the game holds it, the level in play
+// with its start, the position, the step count, whether it changed since it
+// was started, loaded or saved, the slides that can be taken back and put
+// back, the hint on show, the piece that the keyboard selects or holds, and
+// the skin in use. The window sends mouse and keyboard input here and draws
+// what it finds.
 class GameSession {
 public:
     enum class State { NoGame, Playing, Won };
@@ -44,28 +49,53 @@ public:
         bool won = false;        // the principal piece was let go on the goal
     };
 
-    Board board;
-    PieceDrag drag;
-    int16_t levelIndex = 0;
-    int32_t steps = 0;
-    bool gameChanged = false;
+    // Wins are kept in the player's record at `progressPath`; without one
+    // they are not kept.
+    explicit GameSession(QString progressPath = {});
+
+    const LevelTable& levels() const { return levels_; }
+    void SetLevels(const LevelTable& levels);
+
+    // Starts level `index` of the collection from its stored position. A
+    // level with a piece that has no place on the board is refused: nothing
+    // changes, and `refusal` tells why.
+    bool StartLevel(int16_t index, QString* refusal = nullptr);
+    // Takes up a saved game that has been checked whole: its level gets the
+    // saved name in the collection, the board its pieces, and its steps go
+    // on. Restart Level returns to the collection's start of the level.
+    void LoadGame(const SavedGame& game);
+    // The record that Save Game writes.
+    SavedGame SavedRecord() const;
+    // Nothing has changed since now: the game was saved, or the player
+    // chose a game to load.
+    void SetUnchanged() { gameChanged_ = false; }
 
     State state() const { return state_; }
     bool playing() const { return state_ == State::Playing; }
+    // Save Game applies while a level is played, not before the first one
+    // and not after a win.
+    bool canSave() const { return playing(); }
+    int16_t levelIndex() const { return levelIndex_; }
+    const QString& levelName() const { return levels_[levelIndex_].name; }
+    int32_t steps() const { return steps_; }
+    bool gameChanged() const { return gameChanged_; }
+    const Board& board() const { return board_; }
 
-    // Starts play from `positions`: ClearGrid and SetPiecePositions (the
-    // window's PlaceBoard then places them), no slides to take back or put
-    // back, no hint, no keyboard selection, nothing changed yet.
-    void Start(int16_t level, const Positions& positions, int32_t startSteps);
+    const QString& skin() const { return skin_; }
+    void SetSkin(const QString& fileName) { skin_ = fileName; }
 
-    // The congratulation has been shown: nothing more to play.
+    // The fewest steps of every level of the collection, worked out once.
+    const std::array<LevelVerdict, kLevelCount>& levelVerdicts() const;
+
+    // The congratulation has been shown: nothing more to play, and the win
+    // goes into the player's record when it is the level's best.
     void Win();
 
-    // The mouse on a piece picture, in the picture's pixels. A press takes
-    // the hint away and ends a keyboard hold.
-    void MousePress(int16_t piece, int leftPx, int topPx, double xPx, double yPx);
-    PieceDrag::MoveResult MouseMove(int leftPx, int topPx, double xPx, double yPx);
-    Outcome MouseRelease(int leftPx, int topPx, double xPx, double yPx);
+    // The mouse on the picture of a piece, in pixels inside that picture.
+    // A press takes the hint away and ends a keyboard hold.
+    void MousePress(int16_t piece, double xPx, double yPx);
+    PieceDrag::MoveResult MouseMove(double xPx, double yPx);
+    Outcome MouseRelease(double xPx, double yPx);
 
     bool canUndo() const { return playing() && !done_.empty(); }
     bool canRedo() const { return playing() && !undone_.empty(); }
@@ -89,19 +119,32 @@ public:
     static std::optional<Key> keyFor(int qtKey);
     bool selectionShown() const { return selectionShown_; }
     int16_t selectedPiece() const { return selected_; }
-    bool holding() const { return holding_ && drag.dragging; }
+    bool holding() const { return holding_ && drag_.dragging; }
+    // A piece is carried by the mouse or the keyboard.
+    bool dragging() const { return drag_.dragging; }
 
     // The top-left cell where the picture of `piece` stands now: its board
     // cell, or the cell a drag has carried it to.
     PieceDrag::Cell pictureCell(int16_t piece) const;
 
 private:
+    void Start(int16_t level, const Positions& positions, int32_t startSteps);
     // Counts a committed release and keeps a slide that moved a piece.
     Outcome Committed(const PieceDrag::ReleaseResult& release);
     Outcome MoveSelection(int dc, int dr);
     Outcome SlideHeld(int dc, int dr);
     Outcome Replay(const Slide& slide, bool forward);
+    void RecordWin() const;
 
+    QString progressPath_;
+    LevelTable levels_;
+    mutable std::optional<std::array<LevelVerdict, kLevelCount>> verdicts_;
+    QString skin_;
+    Board board_;
+    PieceDrag drag_;
+    int16_t levelIndex_ = 0;
+    int32_t steps_ = 0;
+    bool gameChanged_ = false;
     State state_ = State::NoGame;
     std::vector<Slide> done_;
     std::vector<Slide> undone_;

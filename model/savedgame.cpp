@@ -1,7 +1,7 @@
 #include "model/savedgame.h"
 
 #include "model/codepage.h"
-#include "model/shapes.h"
+#include "model/levelfaults.h"
 
 namespace quill {
 
@@ -46,13 +46,7 @@ QString savedGameProblem(const QByteArray& bytes)
             .arg(game.level + 1)
             .arg(kLevelCount);
     }
-    const int piece = firstMisplacedPiece(game.positions);
-    if (piece >= 0) {
-        return QStringLiteral("Piece %1 has no place on the board at position value %2.")
-            .arg(piece)
-            .arg(game.positions[piece]);
-    }
-    return {};
+    return faultText(misplacedFault(game.positions));
 }
 
 bool loadSavedGame(const QString& path, SavedGame& game, QString& problem)

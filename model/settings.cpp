@@ -1,6 +1,7 @@
 #include "model/settings.h"
 
 #include "model/codepage.h"
+#include "model/programfolder.h"
 
 namespace quill {
 namespace {
@@ -53,6 +54,18 @@ FileStatus readSettingsFile(const QString& path, QString& skinName)
 FileStatus writeSettingsFile(const QString& path, const QString& skinName)
 {
     return writeWholeFile(path, encodeSettings(skinName));
+}
+
+QString settleSkinSetting(const DataFolders& folders)
+{
+    const QString path = folders.writtenFile(QLatin1String(kSettingsFileName));
+    QString skin;
+    const bool found = entryKind(folders.writeFolder(), QLatin1String(kSettingsFileName)) == EntryKind::File
+                       && readSettingsFile(path, skin).ok() && !skin.isEmpty();
+    if (found && folders.skinExists(skin))
+        return skin;
+    writeSettingsFile(path, QString::fromLatin1(kDefaultSkin));
+    return QString::fromLatin1(kDefaultSkin);
 }
 
 }  // namespace quill

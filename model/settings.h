@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/datafolders.h"
 #include "model/fileio.h"
 
 #include <QByteArray>
@@ -23,5 +24,10 @@ QByteArray encodeSettings(const QString& skinName);
 FileStatus readSettingsFile(const QString& path, QString& skinName);
 
 FileStatus writeSettingsFile(const QString& path, const QString& skinName);
+
+// The skin of the settings file in the write folder, after making sure it
+// names one that exists: a missing file, or one that names no skin or a
+// skin that is not there, is written with "default.bmp".
+QString settleSkinSetting(const DataFolders& folders);
 
 }  // namespace quill

@@ -17,7 +17,8 @@ struct Shape {
 
 inline constexpr int kColumns = 4;
 inline constexpr int kRows = 5;
-inline constexpr int16_t kGoalPosition = 31;  // piece 0 at column 1, row 3
+inline constexpr int16_t kPrincipalPiece = 0;
+inline constexpr int16_t kGoalPosition = 31;  // the principal piece at column 1, row 3
 
 // The one table of piece shapes, by piece index 0..9.
 const Shape& shapeOf(int piece);

@@ -416,34 +416,6 @@ int SlideSolver::positionCount() const
     return tables_->count;
 }
 
-PositionFault findPositionFault(const Positions& positions)
-{
-    PositionFault fault;
-    const int misplaced = firstMisplacedPiece(positions);
-    if (misplaced >= 0) {
-        fault.kind = PositionFault::Kind::Misplaced;
-        fault.piece = misplaced;
-        fault.value = positions[misplaced];
-        return fault;
-    }
-    std::array<int, kCells> owner;
-    owner.fill(-1);
-    for (int piece = 0; piece < kPieceCount && fault.none(); ++piece) {
-        forEachCell(piece, columnOf(positions[piece]), rowOf(positions[piece]), [&](int col, int row) {
-            int& cell = owner[cellAt(col, row)];
-            if (cell >= 0 && fault.none()) {
-                fault.kind = PositionFault::Kind::Overlap;
-                fault.piece = piece;
-                fault.other = cell;
-                fault.col = col;
-                fault.row = row;
-            }
-            cell = piece;
-        });
-    }
-    return fault;
-}
-
 int SlideSolver::indexOf(const Positions& positions) const
 {
     if (!findPositionFault(positions).none())

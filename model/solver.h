@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/levelfaults.h"
 #include "model/levelfile.h"
 
 #include <array>
@@ -8,24 +9,6 @@
 #include <vector>
 
 namespace quill {
-
-// What keeps ten position values from being a position on the board.
-struct PositionFault {
-    enum class Kind { None, Misplaced, Overlap };
-    Kind kind = Kind::None;
-    int piece = -1;     // the misplaced piece, or the later of two overlapping ones
-    int other = -1;     // overlap: the earlier piece on the shared cell
-    int16_t value = 0;  // misplaced: its position value
-    int col = -1;       // overlap: the shared cell
-    int row = -1;
-
-    bool none() const { return kind == Kind::None; }
-};
-
-// The first fault, looking at the pieces in index order: a piece whose
-// top-left cell is not allowed for its shape, or a piece that covers a cell
-// of a piece with a lower index.
-PositionFault findPositionFault(const Positions& positions);
 
 // One step of a solution: piece `piece` slides from one position value to
 // another along its row or its column.

@@ -74,7 +74,7 @@ QString spokenCell(int col, int row)
 SpokenText spokenPicture(const GameSession& session, int piece)
 {
     const PieceDrag::Cell cell = session.pictureCell(static_cast<int16_t>(piece));
-    return {spokenPiece(piece, cell.col, cell.row), spokenFreeWays(session.board, piece)};
+    return {spokenPiece(piece, cell.col, cell.row), spokenFreeWays(session.board(), piece)};
 }
 
 QString hintMessage(const std::optional<GameSession::Hint>& hint)

@@ -177,20 +177,7 @@ std::optional<Collection> loadCollection(const QStringList& files)
     return collection;
 }
 
-QString faultText(const PositionFault& fault)
-{
-    if (fault.kind == PositionFault::Kind::Misplaced)
-        return QStringLiteral("piece %1 has no place on the board at position value %2")
-            .arg(fault.piece)
-            .arg(fault.value);
-    return QStringLiteral("pieces %1 and %2 overlap at row %3, column %4")
-        .arg(fault.other)
-        .arg(fault.piece)
-        .arg(fault.row)
-        .arg(fault.col);
-}
-
-const char kUnsolvableText[] = "no series of slides brings piece 0 to the bottom middle";
+const char kUnsolvableText[] = "no series of slides brings Ordrane to the bottom middle";
 
 // The collection that list and check read, with a verdict on every level:
 // at most one FILE, no options but --json. Fills `judged`, or returns the
@@ -376,7 +363,7 @@ int solveCommand(const Arguments& args)
 
     const Solution solution = slideSolver().solve(positions);
     if (solution.outcome == Solution::Outcome::Invalid)
-        return problem(QStringLiteral("%1 cannot be solved: %2.").arg(subject, faultText(solution.fault)));
+        return problem(QStringLiteral("%1 cannot be solved: %2").arg(subject, faultText(solution.fault)));
     if (solution.outcome == Solution::Outcome::Unsolvable)
         return problem(QStringLiteral("%1 is unsolvable: %2.").arg(subject, QLatin1String(kUnsolvableText)));
 

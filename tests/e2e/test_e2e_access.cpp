@@ -8,6 +8,7 @@
 #include "model/spoken.h"
 #include "tests/e2e/desktop.h"
 #include "tests/e2e/gameui.h"
+#include "tests/support/dragdriver.h"
 #include "tests/support/fixtures.h"
 
 #include <QRegularExpression>
@@ -188,9 +189,7 @@ void TestE2eAccess::levelFinishedFromTheKeyboardAlone()
     QUILL_E2E_OK(waitForTree(game.pid(), [&](const AccessibleTree& tree) { return piecesProblem(tree, positions); }));
 
     // The same game on the side, to know which arrows reach a piece.
-    GameSession mirror;
-    mirror.Start(0, positions, 0);
-    mirror.board.PlacePieces();
+    GameSession mirror = test::startedSession(positions);
     for (std::size_t i = 0; i < solution->size(); ++i) {
         const Move& move = (*solution)[i];
         const QStringList arrows = arrowsTo(mirror, move.piece);
@@ -228,7 +227,7 @@ void TestE2eAccess::levelFinishedFromTheKeyboardAlone()
                                                            : GameSession::Key::Up);
         mirror.PressKey(GameSession::Key::PickUpOrPutDown);
         positions[move.piece] = move.to;
-        QCOMPARE(mirror.board.PiecePositions(), positions);
+        QCOMPARE(mirror.board().PiecePositions(), positions);
         if (i + 1 < solution->size()) {
             QUILL_E2E_OK(waitForTree(game.pid(),
                                      [&](const AccessibleTree& tree) { return piecesProblem(tree, positions); }));

@@ -46,7 +46,7 @@ QColor cellColour(const frmLevelEd& ed, int col, int row)
 
 int16_t cellAt(const frmLevelEd& ed, int col, int row)
 {
-    return ed.board.grid[row][col];
+    return ed.draft().board().grid[row][col];
 }
 
 void click(QWidget* control)
@@ -67,7 +67,7 @@ void clickCell(frmLevelEd& ed, int col, int row)
 
 BoardView viewOf(const frmLevelEd& ed)
 {
-    BoardView view{ed.board.grid, {}};
+    BoardView view{ed.draft().board().grid, {}};
     for (const auto* label : ed.lblGrid)
         view.colours.append(colourOf(label));
     return view;

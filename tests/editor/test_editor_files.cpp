@@ -158,7 +158,7 @@ void TestEditorFiles::failedSaveReportsAndKeepsEveryEdit()
     QVERIFY(ed.isVisible());
     QCOMPARE(ed.lblLevelNum->text(), QStringLiteral("Level: 2"));
     QCOMPARE(viewOf(ed), cleared);
-    expectLevelOneMended(ed.levels[0]);
+    expectLevelOneMended(ed.draft().levels()[0]);
 
     click(ed.cmdSave);
     QCOMPARE(session.dialogs.messages.size(), 1);

@@ -68,11 +68,11 @@ void TestEditorGrid::edgeRuleOfEachShapeClass()
         click(ed.lblGrid[k]);
         if (refused.contains(k)) {
             QVERIFY2(viewOf(ed) == empty, qPrintable(QStringLiteral("cell %1").arg(k)));
-            QCOMPARE(ed.board.pieces[piece].col, -1);
+            QCOMPARE(ed.draft().board().pieces[piece].col, -1);
             continue;
         }
-        QCOMPARE(ed.board.pieces[piece].col, col);
-        QCOMPARE(ed.board.pieces[piece].row, row);
+        QCOMPARE(ed.draft().board().pieces[piece].col, col);
+        QCOMPARE(ed.draft().board().pieces[piece].row, row);
         const QRect footprint(col, row, cells.width(), cells.height());
         for (int r = 0; r < kRows; ++r) {
             for (int c = 0; c < kColumns; ++c) {
@@ -103,9 +103,9 @@ void TestEditorGrid::squareGoesIntoTheBottomRightCorner()
         {4, 6, 0, 0},
         {8, -1, 0, 0},
     }};
-    QCOMPARE(ed.board.grid, want);
-    QCOMPARE(ed.board.pieces[0].col, 2);
-    QCOMPARE(ed.board.pieces[0].row, 3);
+    QCOMPARE(ed.draft().board().grid, want);
+    QCOMPARE(ed.draft().board().pieces[0].col, 2);
+    QCOMPARE(ed.draft().board().pieces[0].row, 3);
     QCOMPARE(colourMismatch(ed), QString());
 }
 
@@ -126,7 +126,7 @@ void TestEditorGrid::cellOfAnotherPieceRefusesTheClick()
     choose(ed.optPieces[1]);
     clickCell(ed, 1, 3);
     QCOMPARE(viewOf(ed), before);
-    QCOMPARE(ed.board.pieces[1].row, 2);
+    QCOMPARE(ed.draft().board().pieces[1].row, 2);
     QVERIFY(session.dialogs.messages.isEmpty());
 }
 
@@ -138,11 +138,11 @@ void TestEditorGrid::clickOnTheOwnTopLeftCellChangesNothing()
     const BoardView before = viewOf(ed);
     for (int piece : {0, 1, 5, 9}) {
         choose(ed.optPieces[piece]);
-        const Piece at = ed.board.pieces[piece];
+        const Piece at = ed.draft().board().pieces[piece];
         clickCell(ed, at.col, at.row);
         QCOMPARE(viewOf(ed), before);
-        QCOMPARE(ed.board.pieces[piece].col, at.col);
-        QCOMPARE(ed.board.pieces[piece].row, at.row);
+        QCOMPARE(ed.draft().board().pieces[piece].col, at.col);
+        QCOMPARE(ed.draft().board().pieces[piece].row, at.row);
     }
 }
 
@@ -165,7 +165,7 @@ void TestEditorGrid::tallPieceMovesDownOntoItsOwnCell()
     QCOMPARE(cellAt(ed, 0, 3), 2);
     QCOMPARE(cellColour(ed, 0, 2), pieceColour(ed, 2));
     QCOMPARE(cellColour(ed, 0, 3), pieceColour(ed, 2));
-    QCOMPARE(ed.board.pieces[2].row, 2);
+    QCOMPARE(ed.draft().board().pieces[2].row, 2);
 }
 
 void TestEditorGrid::placedPieceMovesInOneStep()
@@ -177,12 +177,12 @@ void TestEditorGrid::placedPieceMovesInOneStep()
     clickCell(ed, 1, 4);
     Grid want = classicGridWithout(9);
     want[4][1] = 9;
-    QCOMPARE(ed.board.grid, want);
+    QCOMPARE(ed.draft().board().grid, want);
     QCOMPARE(colourMismatch(ed), QString());
     // A piece that was off the board comes back with one click.
     click(ed.lblBlank);
     clickCell(ed, 1, 2);
-    QCOMPARE(ed.board.grid, [] {
+    QCOMPARE(ed.draft().board().grid, [] {
         Grid g = classicGridWithout(9);
         g[4][1] = 9;
         g[2][1] = g[2][2] = -1;
@@ -190,7 +190,7 @@ void TestEditorGrid::placedPieceMovesInOneStep()
     }());
     choose(ed.optPieces[1]);
     clickCell(ed, 1, 2);
-    QCOMPARE(ed.board.grid, want);
+    QCOMPARE(ed.draft().board().grid, want);
     QCOMPARE(colourMismatch(ed), QString());
 }
 
@@ -218,13 +218,13 @@ void TestEditorGrid::blankRemovesTheWholePieceFromAnyOfItsCells()
     choose(ed.optBlank);
     QCOMPARE(ed.selPiece, -1);
     clickCell(ed, col, row);
-    QCOMPARE(ed.board.grid, classicGridWithout(piece));
+    QCOMPARE(ed.draft().board().grid, classicGridWithout(piece));
     QCOMPARE(colourMismatch(ed), QString());
-    QCOMPARE(ed.board.pieces[piece].col, -1);
-    QCOMPARE(ed.board.pieces[piece].row, -1);
+    QCOMPARE(ed.draft().board().pieces[piece].col, -1);
+    QCOMPARE(ed.draft().board().pieces[piece].row, -1);
     for (int other = 0; other < kPieceCount; ++other) {
         if (other != piece)
-            QVERIFY(ed.board.pieces[other].col >= 0);
+            QVERIFY(ed.draft().board().pieces[other].col >= 0);
     }
 }
 

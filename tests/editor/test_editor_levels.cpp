@@ -41,7 +41,7 @@ void TestEditorLevels::prevOnLevelOneShowsLevelSeventy()
     QVERIFY(session.opened());
     frmLevelEd& ed = session.ed();
     click(ed.cmdPrev);
-    QCOMPARE(ed.curLevel, 69);
+    QCOMPARE(ed.draft().curLevel(), 69);
     QCOMPARE(ed.lblLevelNum->text(), QStringLiteral("Level: 70"));
     QCOMPARE(ed.txtLevelName->text(), QStringLiteral("Level 70  "));
 }
@@ -53,7 +53,7 @@ void TestEditorLevels::nextOnLevelSeventyShowsLevelOne()
     frmLevelEd& ed = session.ed();
     click(ed.cmdPrev);
     click(ed.cmdNext);
-    QCOMPARE(ed.curLevel, 0);
+    QCOMPARE(ed.draft().curLevel(), 0);
     QCOMPARE(ed.lblLevelNum->text(), QStringLiteral("Level: 1"));
     QCOMPARE(ed.txtLevelName->text(), QStringLiteral("Level 1   "));
 }
@@ -77,7 +77,7 @@ void TestEditorLevels::everyLevelIsReachedWithItsNumber()
     click(ed.cmdNext);
     QCOMPARE(ed.lblLevelNum->text(), QStringLiteral("Level: 1"));
     // Showing and storing unchanged levels leaves them as they were.
-    QCOMPARE(ed.levels, levels);
+    QCOMPARE(ed.draft().levels(), levels);
 }
 
 void TestEditorLevels::clearEmptiesTheBoardButNotTheRecord()
@@ -87,19 +87,19 @@ void TestEditorLevels::clearEmptiesTheBoardButNotTheRecord()
     frmLevelEd& ed = session.ed();
     choose(ed.optPieces[3]);
     click(ed.cmdClear);
-    for (const auto& row : ed.board.grid)
+    for (const auto& row : ed.draft().board().grid)
         for (int16_t cell : row)
             QCOMPARE(cell, -1);
-    for (const Piece& piece : ed.board.pieces) {
+    for (const Piece& piece : ed.draft().board().pieces) {
         QCOMPARE(piece.col, -1);
         QCOMPARE(piece.row, -1);
     }
     for (const auto* label : ed.lblGrid)
         QCOMPARE(colourOf(label), blankColour(ed));
     QCOMPARE(ed.txtLevelName->text(), QStringLiteral("Level 1   "));
-    QCOMPARE(ed.levels[0], sampleLevels()[0]);
+    QCOMPARE(ed.draft().levels()[0], sampleLevels()[0]);
     QCOMPARE(ed.selPiece, 3);
-    QCOMPARE(ed.curLevel, 0);
+    QCOMPARE(ed.draft().curLevel(), 0);
 }
 
 void TestEditorLevels::clearThenNextStoresZerosAndShowsTheOverlap()
@@ -109,8 +109,8 @@ void TestEditorLevels::clearThenNextStoresZerosAndShowsTheOverlap()
     frmLevelEd& ed = session.ed();
     click(ed.cmdClear);
     click(ed.cmdNext);
-    QCOMPARE(ed.levels[0].name, sampleLevels()[0].name);
-    QCOMPARE(ed.levels[0].positions, Positions{});
+    QCOMPARE(ed.draft().levels()[0].name, sampleLevels()[0].name);
+    QCOMPARE(ed.draft().levels()[0].positions, Positions{});
 
     click(ed.cmdPrev);
     const Grid want = {{
@@ -120,7 +120,7 @@ void TestEditorLevels::clearThenNextStoresZerosAndShowsTheOverlap()
         {-1, -1, -1, -1},
         {-1, -1, -1, -1},
     }};
-    QCOMPARE(ed.board.grid, want);
+    QCOMPARE(ed.draft().board().grid, want);
     QCOMPARE(colourOf(ed.lblGrid[0]), pieceColour(ed, 9));
     QCOMPARE(colourOf(ed.lblGrid[1]), pieceColour(ed, 1));
     QCOMPARE(colourOf(ed.lblGrid[4]), pieceColour(ed, 5));
@@ -136,7 +136,7 @@ void TestEditorLevels::shortNameIsStoredPaddedWithSpaces()
     frmLevelEd& ed = session.ed();
     typeName(ed, "Mine");
     click(ed.cmdNext);
-    QCOMPARE(ed.levels[0].name, QStringLiteral("Mine      "));
+    QCOMPARE(ed.draft().levels()[0].name, QStringLiteral("Mine      "));
     click(ed.cmdPrev);
     QCOMPARE(ed.txtLevelName->text(), QStringLiteral("Mine      "));
     click(ed.cmdSave);
@@ -339,7 +339,7 @@ void TestEditorLevels::removedPieceIsStoredAtPositionZero()
     want[9] = 0;
     QCOMPARE(decodeLevelTable(session.fileBytes())[0].positions, want);
     // In the level still on show the piece stays off the board.
-    QCOMPARE(ed.board.pieces[9].col, -1);
+    QCOMPARE(ed.draft().board().pieces[9].col, -1);
     QCOMPARE(cellAt(ed, 3, 4), -1);
     QCOMPARE(cellAt(ed, 0, 0), 2);
     QVERIFY(session.dialogs.messages.isEmpty());

@@ -129,13 +129,13 @@ void TestEditorWindow::opensOnLevelOneWithTheFirstPieceChosenAndFocused()
     EditorSession session(levels);
     QVERIFY(session.opened());
     frmLevelEd& ed = session.ed();
-    QCOMPARE(ed.curLevel, 0);
+    QCOMPARE(ed.draft().curLevel(), 0);
     QCOMPARE(ed.lblLevelNum->text(), QStringLiteral("Level: 1"));
     QCOMPARE(ed.txtLevelName->text(), QStringLiteral("Easy      "));
     QCOMPARE(ed.selPiece, 0);
     QVERIFY(ed.optPieces[0]->isChecked());
     QTRY_COMPARE(QApplication::focusWidget(), ed.optPieces[0]);
-    QCOMPARE(ed.levels, levels);
+    QCOMPARE(ed.draft().levels(), levels);
 }
 
 void TestEditorWindow::tabVisitsTheControlsInTheirOrder()
@@ -197,14 +197,14 @@ void TestEditorWindow::levelIsShownCellByCellInThePieceColours()
     EditorSession session;
     QVERIFY(session.opened());
     const frmLevelEd& ed = session.ed();
-    QCOMPARE(ed.board.grid, classicGrid());
+    QCOMPARE(ed.draft().board().grid, classicGrid());
     QCOMPARE(colourMismatch(ed), QString());
     QCOMPARE(cellColour(ed, 1, 4), QColor(192, 192, 192));
     QCOMPARE(cellColour(ed, 0, 0), QColor(255, 255, 0));
     const Positions stored = classicStart();
     for (int i = 0; i < kPieceCount; ++i) {
-        QCOMPARE(ed.board.pieces[i].col, columnOf(stored[i]));
-        QCOMPARE(ed.board.pieces[i].row, rowOf(stored[i]));
+        QCOMPARE(ed.draft().board().pieces[i].col, columnOf(stored[i]));
+        QCOMPARE(ed.draft().board().pieces[i].row, rowOf(stored[i]));
     }
 }
 
@@ -264,9 +264,9 @@ void TestEditorWindow::storedPieceThatDoesNotFitIsShownOffTheBoard()
     QVERIFY(session.opened());
     frmLevelEd& ed = session.ed();
 
-    QCOMPARE(ed.board.pieces[piece].col, -1);
-    QCOMPARE(ed.board.pieces[piece].row, -1);
-    QCOMPARE(ed.board.grid, classicGridWithout(piece));
+    QCOMPARE(ed.draft().board().pieces[piece].col, -1);
+    QCOMPARE(ed.draft().board().pieces[piece].row, -1);
+    QCOMPARE(ed.draft().board().grid, classicGridWithout(piece));
     for (const auto* label : ed.lblGrid)
         QVERIFY(colourOf(label) != pieceColour(ed, piece));
     QVERIFY(session.dialogs.messages.isEmpty());
@@ -276,13 +276,13 @@ void TestEditorWindow::storedPieceThatDoesNotFitIsShownOffTheBoard()
     click(ed.cmdPrev);
     click(ed.cmdSave);
     QCOMPARE(session.fileBytes(), session.original);
-    QCOMPARE(ed.board.pieces[piece].col, -1);
+    QCOMPARE(ed.draft().board().pieces[piece].col, -1);
 
     // The level can be mended: the piece goes back to its classic place.
     const int16_t home = classicStart()[piece];
     click(ed.lblColor[piece]);
     clickCell(ed, columnOf(home), rowOf(home));
-    QCOMPARE(ed.board.grid, classicGrid());
+    QCOMPARE(ed.draft().board().grid, classicGrid());
     click(ed.cmdSave);
     QCOMPARE(decodeLevelTable(session.fileBytes())[0].positions, classicStart());
 }

@@ -77,12 +77,12 @@ inline QString gameState(const frmMain& w)
 {
     QStringList lines;
     lines << QStringLiteral("level %1, steps %2, changed %3, save enabled %4, banner %5")
-                 .arg(w.levelIndex)
-                 .arg(w.steps)
-                 .arg(w.gameChanged)
+                 .arg(w.levelIndex())
+                 .arg(w.steps())
+                 .arg(w.gameChanged())
                  .arg(w.mnuSaveGame->isEnabled())
-                 .arg(w.imgCong->isVisible());
-    for (const auto& row : w.board.grid) {
+                 .arg(w.picBoard->imgCong->isVisible());
+    for (const auto& row : w.session().board().grid) {
         QStringList cells;
         for (int16_t cell : row)
             cells << QString::number(cell);
@@ -90,17 +90,17 @@ inline QString gameState(const frmMain& w)
     }
     QStringList pieces;
     for (int i = 0; i < kPieceCount; ++i) {
-        const QLabel* picture = w.imgPieces[i];
+        const QLabel* picture = w.picBoard->imgPieces[i];
         pieces << QStringLiteral("%1:%2@(%3,%4)%5")
                       .arg(i)
-                      .arg(w.board.PiecePositions()[i])
+                      .arg(w.session().board().PiecePositions()[i])
                       .arg(picture->x())
                       .arg(picture->y())
                       .arg(picture->isVisible() ? QString() : QStringLiteral(" hidden"));
     }
     lines << pieces.join(QStringLiteral(", "));
     lines << w.lblStatus->text() + QLatin1Char('|') + w.lblSteps->text();
-    for (const LevelRecord& level : w.levels)
+    for (const LevelRecord& level : w.levels())
         lines << level.name;
     return lines.join(QLatin1Char('\n'));
 }

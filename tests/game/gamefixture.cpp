@@ -21,16 +21,4 @@ void StartedGame::newGame(int index)
     QVERIFY(seen);
 }
 
-void StartedGame::dragCells(int piece, QList<QPoint> cells)
-{
-    QLabel* picture = window->imgPieces[piece];
-    const auto local = [&](QPoint cell) {
-        return cellCentre(cell.x(), cell.y()) - picture->pos();
-    };
-    QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, local(cells.first()));
-    for (const QPoint& cell : cells.mid(1))
-        QTest::mouseMove(picture, local(cell));
-    QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, local(cells.last()));
-}
-
 }  // namespace quill::test

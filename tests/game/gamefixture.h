@@ -3,6 +3,7 @@
 #include "game/frmMain.h"
 #include "game/modMain.h"
 #include "model/levelfile.h"
+#include "tests/support/dragdriver.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/scripteddialogs.h"
 
@@ -12,6 +13,22 @@
 #include <memory>
 
 namespace quill::test {
+
+// The real window's piece pictures as the receiver of drags: QTest mouse
+// events on the picture, with `button`.
+struct WindowPointer {
+    frmMain& w;
+    Qt::MouseButton button = Qt::LeftButton;
+
+    QLabel* picture(int piece) const { return w.picBoard->imgPieces[piece]; }
+    QPoint picturePos(int piece) const { return picture(piece)->pos(); }
+    void press(int piece, QPointF at) { QTest::mousePress(picture(piece), button, Qt::NoModifier, at.toPoint()); }
+    void move(int piece, QPointF at) { QTest::mouseMove(picture(piece), at.toPoint()); }
+    void release(int piece, QPointF at)
+    {
+        QTest::mouseRelease(picture(piece), button, Qt::NoModifier, at.toPoint());
+    }
+};
 
 // A started game in a temporary program folder holding the shipped data,
 // with every message box answered by a script.
@@ -33,17 +50,15 @@ struct StartedGame {
     // Starts level `index` through New Game and the level chooser.
     void newGame(int index);
 
-    // Drags piece `piece` with the left button from the centre of the cell
-    // (fromCol, fromRow) through the given cells, as real mouse events.
-    void dragCells(int piece, QList<QPoint> cells);
+    // Drags piece `piece` with the left button through the centres of the
+    // given cells (col, row), as real mouse events.
+    void dragCells(int piece, const QList<QPoint>& cells)
+    {
+        WindowPointer pointer{*window};
+        test::dragCells(pointer, piece, cells);
+    }
 
-    QPoint picturePos(int piece) const { return window->imgPieces[piece]->pos(); }
+    QPoint picturePos(int piece) const { return window->picBoard->imgPieces[piece]->pos(); }
 };
-
-// Window pixel of the centre of a board cell.
-inline QPoint cellCentre(int col, int row)
-{
-    return {30 + 60 * col + 30, 30 + 60 * row + 30};
-}
 
 }  // namespace quill::test

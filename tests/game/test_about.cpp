@@ -36,7 +36,7 @@ QImage shownImage(const QLabel* picture)
 
 QImage skinImage(const frmMain& w, const QRect& rect)
 {
-    const std::optional<QImage> part = w.piclipSkin.clipImage(rect);
+    const std::optional<QImage> part = w.picBoard->piclipSkin.clipImage(rect);
     return part ? part->convertToFormat(QImage::Format_RGB32) : QImage();
 }
 
@@ -59,7 +59,7 @@ bool showsPictures(const frmMain& w, bool alternative)
             rect = kAltSquareRect;
         if (alternative && i >= 6)
             rect = kAltSingleRect;
-        if (shownImage(w.imgPieces[i]) != skinImage(w, rect))
+        if (shownImage(w.picBoard->imgPieces[i]) != skinImage(w, rect))
             return false;
     }
     return true;
@@ -386,7 +386,7 @@ void TestAbout::keySequence()
     // The skin must carry second pictures that differ, or nothing is seen.
     QVERIFY(skinImage(w, kAltSquareRect) != skinImage(w, regularRect(0)));
     QVERIFY(skinImage(w, kAltSingleRect) != skinImage(w, regularRect(6)));
-    const Positions before = w.board.PiecePositions();
+    const Positions before = w.session().board().PiecePositions();
     // The pictures are swapped by the time the message says so.
     bool swappedAtEveryMessage = true;
     game.dialogs.onMessage = [&](const ScriptedDialogs::Message&) {
@@ -408,9 +408,9 @@ void TestAbout::keySequence()
     QVERIFY(swappedAtEveryMessage);
     QVERIFY(showsPictures(w, eggs > 0));
     // Pictures only: the board and the pieces' places stay.
-    QCOMPARE(w.board.PiecePositions(), before);
+    QCOMPARE(w.session().board().PiecePositions(), before);
     for (int i = 0; i < kPieceCount; ++i)
-        QCOMPARE(w.imgPieces[i]->pos(), picturePlace(before[i]));
+        QCOMPARE(w.picBoard->imgPieces[i]->pos(), picturePlace(before[i]));
 }
 
 void TestAbout::reopeningStartsTheSequenceAgain()

@@ -94,24 +94,24 @@ void TestBoardDisplay::skinIsCutIntoSixteenPictures()
     QVERIFY(game.window);
     const QString skin = game.folder.file("skins/default.bmp");
     frmMain& w = *game.window;
-    QCOMPARE(pictureOf(w.imgUpFrame), skinPart(skin, QRect(0, 0, 280, 20)));
-    QCOMPARE(pictureOf(w.imgLeftFrame), skinPart(skin, QRect(0, 20, 20, 300)));
-    QCOMPARE(pictureOf(w.imgRightFrame), skinPart(skin, QRect(260, 20, 20, 300)));
-    QCOMPARE(pictureOf(w.imgExit), skinPart(skin, QRect(0, 320, 280, 20)));
-    QCOMPARE(pictureOf(w.imgTitle), skinPart(skin, QRect(280, 0, 90, 340)));
-    QCOMPARE(pictureOf(w.imgCong), skinPart(skin, QRect(0, 340, 370, 40)));
-    QCOMPARE(pictureOf(w.imgPieces[0]), skinPart(skin, QRect(20, 20, 120, 120)));
-    QCOMPARE(pictureOf(w.imgPieces[1]), skinPart(skin, QRect(20, 140, 120, 60)));
-    QCOMPARE(pictureOf(w.imgPieces[2]), skinPart(skin, QRect(20, 200, 60, 120)));
-    QCOMPARE(pictureOf(w.imgPieces[4]), skinPart(skin, QRect(80, 200, 60, 120)));
-    QCOMPARE(pictureOf(w.imgPieces[3]), skinPart(skin, QRect(140, 200, 60, 120)));
-    QCOMPARE(pictureOf(w.imgPieces[5]), skinPart(skin, QRect(200, 200, 60, 120)));
+    QCOMPARE(pictureOf(w.picBoard->imgUpFrame), skinPart(skin, QRect(0, 0, 280, 20)));
+    QCOMPARE(pictureOf(w.picBoard->imgLeftFrame), skinPart(skin, QRect(0, 20, 20, 300)));
+    QCOMPARE(pictureOf(w.picBoard->imgRightFrame), skinPart(skin, QRect(260, 20, 20, 300)));
+    QCOMPARE(pictureOf(w.picBoard->imgExit), skinPart(skin, QRect(0, 320, 280, 20)));
+    QCOMPARE(pictureOf(w.picBoard->imgTitle), skinPart(skin, QRect(280, 0, 90, 340)));
+    QCOMPARE(pictureOf(w.picBoard->imgCong), skinPart(skin, QRect(0, 340, 370, 40)));
+    QCOMPARE(pictureOf(w.picBoard->imgPieces[0]), skinPart(skin, QRect(20, 20, 120, 120)));
+    QCOMPARE(pictureOf(w.picBoard->imgPieces[1]), skinPart(skin, QRect(20, 140, 120, 60)));
+    QCOMPARE(pictureOf(w.picBoard->imgPieces[2]), skinPart(skin, QRect(20, 200, 60, 120)));
+    QCOMPARE(pictureOf(w.picBoard->imgPieces[4]), skinPart(skin, QRect(80, 200, 60, 120)));
+    QCOMPARE(pictureOf(w.picBoard->imgPieces[3]), skinPart(skin, QRect(140, 200, 60, 120)));
+    QCOMPARE(pictureOf(w.picBoard->imgPieces[5]), skinPart(skin, QRect(200, 200, 60, 120)));
     for (int i = 6; i <= 9; ++i)
-        QCOMPARE(pictureOf(w.imgPieces[i]), skinPart(skin, QRect(200, 140, 60, 60)));
-    QCOMPARE(w.imgPieces[0]->size(), QSize(120, 120));
-    QCOMPARE(w.imgPieces[1]->size(), QSize(120, 60));
-    QCOMPARE(w.imgPieces[5]->size(), QSize(60, 120));
-    QCOMPARE(w.imgPieces[9]->size(), QSize(60, 60));
+        QCOMPARE(pictureOf(w.picBoard->imgPieces[i]), skinPart(skin, QRect(200, 140, 60, 60)));
+    QCOMPARE(w.picBoard->imgPieces[0]->size(), QSize(120, 120));
+    QCOMPARE(w.picBoard->imgPieces[1]->size(), QSize(120, 60));
+    QCOMPARE(w.picBoard->imgPieces[5]->size(), QSize(60, 120));
+    QCOMPARE(w.picBoard->imgPieces[9]->size(), QSize(60, 60));
 }
 
 void TestBoardDisplay::newGamePlacesPicturesAndFrames()
@@ -121,18 +121,18 @@ void TestBoardDisplay::newGamePlacesPicturesAndFrames()
     frmMain& w = *game.window;
     const Positions start = classicStart();
     for (int i = 0; i < kPieceCount; ++i) {
-        QVERIFY(w.imgPieces[i]->isVisible());
-        QCOMPARE(w.imgPieces[i]->pos(),
+        QVERIFY(w.picBoard->imgPieces[i]->isVisible());
+        QCOMPARE(w.picBoard->imgPieces[i]->pos(),
                  QPoint(30 + 60 * columnOf(start[i]), 30 + 60 * rowOf(start[i])));
     }
-    QCOMPARE(w.imgUpFrame->pos(), QPoint(10, 10));
-    QCOMPARE(w.imgLeftFrame->pos(), QPoint(10, 30));
-    QCOMPARE(w.imgRightFrame->pos(), QPoint(270, 30));
-    QCOMPARE(w.imgExit->pos(), QPoint(10, 330));
-    QCOMPARE(w.imgTitle->pos(), QPoint(310, 10));
-    for (QLabel* frame : {w.imgUpFrame, w.imgLeftFrame, w.imgRightFrame, w.imgExit, w.imgTitle})
+    QCOMPARE(w.picBoard->imgUpFrame->pos(), QPoint(10, 10));
+    QCOMPARE(w.picBoard->imgLeftFrame->pos(), QPoint(10, 30));
+    QCOMPARE(w.picBoard->imgRightFrame->pos(), QPoint(270, 30));
+    QCOMPARE(w.picBoard->imgExit->pos(), QPoint(10, 330));
+    QCOMPARE(w.picBoard->imgTitle->pos(), QPoint(310, 10));
+    for (QLabel* frame : {w.picBoard->imgUpFrame, w.picBoard->imgLeftFrame, w.picBoard->imgRightFrame, w.picBoard->imgExit, w.picBoard->imgTitle})
         QVERIFY(frame->isVisible());
-    QVERIFY(!w.imgCong->isVisible());
+    QVERIFY(!w.picBoard->imgCong->isVisible());
     QVERIFY(w.mnuSaveGame->isEnabled());
 }
 
@@ -167,18 +167,18 @@ void TestBoardDisplay::setSkinMidGameKeepsThePosition()
     StartedGame game;
     game.newGame(0);
     game.dragCells(8, {{0, 4}, {1, 4}});
-    const auto grid = game.window->board.grid;
+    const auto grid = game.window->session().board().grid;
     const QPoint where = game.picturePos(8);
     // A BMP named .dib: the content decides the format.
     colouredSkin(3).save(game.folder.file("skins/bright.dib"), "BMP");
     chooseSkin(*game.window, "bright.dib");
     QVERIFY(game.dialogs.messages.isEmpty());
-    QCOMPARE(game.window->board.grid, grid);
-    QCOMPARE(game.window->steps, 1);
-    QVERIFY(game.window->gameChanged);
+    QCOMPARE(game.window->session().board().grid, grid);
+    QCOMPARE(game.window->steps(), 1);
+    QVERIFY(game.window->gameChanged());
     QCOMPARE(game.picturePos(8), where);
-    QCOMPARE(pictureOf(game.window->imgPieces[0]), colouredSkin(3).copy(20, 20, 120, 120));
-    QVERIFY(game.window->imgPieces[0]->isVisible());
+    QCOMPARE(pictureOf(game.window->picBoard->imgPieces[0]), colouredSkin(3).copy(20, 20, 120, 120));
+    QVERIFY(game.window->picBoard->imgPieces[0]->isVisible());
     QCOMPARE(readAllBytes(game.folder.file("qlm.ini")), QByteArray("bright.dib\r\n"));
 }
 
@@ -186,10 +186,10 @@ void TestBoardDisplay::setSkinCancelWritesNothing()
 {
     StartedGame game;
     writeAllBytes(game.folder.file("qlm.ini"), "default.bmp,kept\r\n");
-    const QImage before = pictureOf(game.window->imgPieces[0]);
+    const QImage before = pictureOf(game.window->picBoard->imgPieces[0]);
     chooseSkin(*game.window, QString());
     QCOMPARE(readAllBytes(game.folder.file("qlm.ini")), QByteArray("default.bmp,kept\r\n"));
-    QCOMPARE(pictureOf(game.window->imgPieces[0]), before);
+    QCOMPARE(pictureOf(game.window->picBoard->imgPieces[0]), before);
     QVERIFY(game.window->isVisible());
 }
 
@@ -247,7 +247,7 @@ void TestBoardDisplay::nextStartUsesTheChosenSkin()
     auto again = modMain::Start(folder.path());
     QVERIFY(again);
     QCOMPARE(again->absFilename, QStringLiteral("Other.bmp"));
-    QCOMPARE(pictureOf(again->imgTitle), colouredSkin(7).copy(280, 0, 90, 340));
+    QCOMPARE(pictureOf(again->picBoard->imgTitle), colouredSkin(7).copy(280, 0, 90, 340));
 }
 
 void TestBoardDisplay::skinNameTheSettingsCannotHoldIsUsedButNotRemembered()
@@ -256,7 +256,7 @@ void TestBoardDisplay::skinNameTheSettingsCannotHoldIsUsedButNotRemembered()
     const QString name = QString::fromUtf8("\u4e2d\u6587 skin.bmp");
     colouredSkin(5).save(game.folder.file("skins/" + name), "BMP");
     chooseSkin(*game.window, name);
-    QCOMPARE(pictureOf(game.window->imgTitle), colouredSkin(5).copy(280, 0, 90, 340));
+    QCOMPARE(pictureOf(game.window->picBoard->imgTitle), colouredSkin(5).copy(280, 0, 90, 340));
     QCOMPARE(readAllBytes(game.folder.file("qlm.ini")), QByteArray("default.bmp\r\n"));
     QCOMPARE(game.dialogs.messages.size(), 1);
     const auto& told = game.dialogs.messages.first();
@@ -281,7 +281,7 @@ void TestBoardDisplay::winShowsOnlyTheCentredBanner()
     game.newGame(0);
     bool bannerShownFirst = false;
     game.dialogs.onMessage = [&](const ScriptedDialogs::Message&) {
-        bannerShownFirst = game.window->imgCong->isVisible();
+        bannerShownFirst = game.window->picBoard->imgCong->isVisible();
     };
     game.dragCells(0, {{1, 2}, {1, 3}});
     QCOMPARE(game.dialogs.messages.size(), 1);
@@ -291,12 +291,12 @@ void TestBoardDisplay::winShowsOnlyTheCentredBanner()
     QCOMPARE(m.icon, Icon::Exclamation);
     QVERIFY(bannerShownFirst);
     frmMain& w = *game.window;
-    QCOMPARE(w.imgCong->pos(), QPoint(19, 182));
-    for (QLabel* piece : w.imgPieces)
+    QCOMPARE(w.picBoard->imgCong->pos(), QPoint(19, 182));
+    for (QLabel* piece : w.picBoard->imgPieces)
         QVERIFY(!piece->isVisible());
-    for (QLabel* frame : {w.imgUpFrame, w.imgLeftFrame, w.imgRightFrame, w.imgExit, w.imgTitle})
+    for (QLabel* frame : {w.picBoard->imgUpFrame, w.picBoard->imgLeftFrame, w.picBoard->imgRightFrame, w.picBoard->imgExit, w.picBoard->imgTitle})
         QVERIFY(!frame->isVisible());
-    QVERIFY(!w.gameChanged);
+    QVERIFY(!w.gameChanged());
     QVERIFY(!w.mnuSaveGame->isEnabled());
     QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 1"));
 }

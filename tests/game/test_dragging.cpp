@@ -9,21 +9,14 @@ using namespace quill::test;
 
 namespace {
 
-// Mouse events on the dragged picture, with window pixel positions.
+// A drag of `piece` in the real window, an event at a time.
 struct Hand {
-    frmMain& w;
-    int piece;
-    QLabel* picture() const { return w.imgPieces[piece]; }
-    QPoint local(QPoint windowPixel) const { return windowPixel - picture()->pos(); }
-    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mousePress(picture(), button, Qt::NoModifier, local(at));
-    }
-    void move(QPoint at) { QTest::mouseMove(picture(), local(at)); }
-    void release(QPoint at, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QTest::mouseRelease(picture(), button, Qt::NoModifier, local(at));
-    }
+    WindowPointer pointer;
+    StepwiseDrag<WindowPointer> drag;
+    Hand(frmMain& w, int piece) : pointer{w}, drag{pointer, piece} {}
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) { pointer.button = button; drag.press(at); }
+    void move(QPoint at) { drag.move(at); }
+    void release(QPoint at, Qt::MouseButton button = Qt::LeftButton) { pointer.button = button; drag.release(at); }
 };
 
 Qt::CursorShape pointer(const frmMain& w)
@@ -52,16 +45,16 @@ void TestDragging::otherButtonsChangeNothing()
 {
     StartedGame game;
     game.newGame(0);
-    Hand hand{*game.window, 8};
+    Hand hand(*game.window, 8);
     for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         hand.press(cellCentre(0, 4), button);
         hand.move(cellCentre(1, 4));
         hand.release(cellCentre(1, 4), button);
     }
     QCOMPARE(game.picturePos(8), QPoint(30, 270));
-    QCOMPARE(game.window->board.grid[4][0], 8);
-    QCOMPARE(game.window->steps, 0);
-    QVERIFY(!game.window->gameChanged);
+    QCOMPARE(game.window->session().board().grid[4][0], 8);
+    QCOMPARE(game.window->steps(), 0);
+    QVERIFY(!game.window->gameChanged());
     QCOMPARE(pointer(*game.window), Qt::ArrowCursor);
 }
 
@@ -69,22 +62,22 @@ void TestDragging::otherButtonReleaseKeepsTheDragGoing()
 {
     StartedGame game;
     game.newGame(0);
-    Hand hand{*game.window, 8};
+    Hand hand(*game.window, 8);
     hand.press(cellCentre(0, 4));
     hand.move(cellCentre(1, 4));
     hand.release(cellCentre(1, 4), Qt::RightButton);
-    QVERIFY(game.window->session.drag.dragging);
+    QVERIFY(game.window->session().dragging());
     hand.move(cellCentre(2, 4));
     hand.release(cellCentre(2, 4));
-    QCOMPARE(game.window->board.grid[4][2], 8);
-    QCOMPARE(game.window->steps, 1);
+    QCOMPARE(game.window->session().board().grid[4][2], 8);
+    QCOMPARE(game.window->steps(), 1);
 }
 
 void TestDragging::pointerShowsMoveAndNoDrop()
 {
     StartedGame game;
     game.newGame(0);
-    Hand hand{*game.window, 8};
+    Hand hand(*game.window, 8);
     hand.press(cellCentre(0, 4));
     QCOMPARE(pointer(*game.window), Qt::SizeAllCursor);
     hand.move(cellCentre(1, 4));
@@ -103,9 +96,9 @@ void TestDragging::slideOfTwoCellsIsOneStep()
     game.newGame(0);
     game.dragCells(8, {{0, 4}, {1, 4}, {2, 4}});
     QCOMPARE(game.picturePos(8), QPoint(150, 270));
-    QCOMPARE(game.window->steps, 1);
+    QCOMPARE(game.window->steps(), 1);
     QCOMPARE(game.window->lblSteps->text(), QStringLiteral("Steps: 1"));
-    QVERIFY(game.window->gameChanged);
+    QVERIFY(game.window->gameChanged());
 }
 
 void TestDragging::blockedReleaseCommitsTheLastFreeCell()
@@ -114,9 +107,9 @@ void TestDragging::blockedReleaseCommitsTheLastFreeCell()
     game.newGame(0);
     game.dragCells(8, {{0, 4}, {1, 4}, {2, 4}, {3, 4}});
     QCOMPARE(game.picturePos(8), QPoint(150, 270));
-    QCOMPARE(game.window->board.grid[4][2], 8);
-    QCOMPARE(game.window->board.grid[4][3], 9);
-    QCOMPARE(game.window->steps, 1);
+    QCOMPARE(game.window->session().board().grid[4][2], 8);
+    QCOMPARE(game.window->session().board().grid[4][3], 9);
+    QCOMPARE(game.window->steps(), 1);
 }
 
 void TestDragging::diagonalReleaseGoesBackWithoutAStep()
@@ -125,9 +118,9 @@ void TestDragging::diagonalReleaseGoesBackWithoutAStep()
     game.newGame(0);
     game.dragCells(8, {{0, 4}, {1, 4}, {1, 3}});
     QCOMPARE(game.picturePos(8), QPoint(30, 270));
-    QCOMPARE(game.window->board.grid[4][0], 8);
-    QCOMPARE(game.window->steps, 0);
-    QVERIFY(!game.window->gameChanged);
+    QCOMPARE(game.window->session().board().grid[4][0], 8);
+    QCOMPARE(game.window->steps(), 0);
+    QVERIFY(!game.window->gameChanged());
     QCOMPARE(game.window->lblSteps->text(), QStringLiteral("Steps: 0"));
 }
 
@@ -136,12 +129,12 @@ void TestDragging::awayAndBackLeavesGameChangedAsItWas()
     StartedGame game;
     game.newGame(0);
     game.dragCells(8, {{0, 4}, {1, 4}, {0, 4}});
-    QVERIFY(!game.window->gameChanged);
-    QCOMPARE(game.window->steps, 0);
+    QVERIFY(!game.window->gameChanged());
+    QCOMPARE(game.window->steps(), 0);
     // A blocked release without progress still counts as a move made.
     game.dragCells(6, {{1, 3}, {1, 2}});
-    QVERIFY(game.window->gameChanged);
-    QCOMPARE(game.window->steps, 0);
+    QVERIFY(game.window->gameChanged());
+    QCOMPARE(game.window->steps(), 0);
 }
 
 void TestDragging::doubleClickDoesNotReplayTheLastDrag()
@@ -149,11 +142,11 @@ void TestDragging::doubleClickDoesNotReplayTheLastDrag()
     StartedGame game;
     game.newGame(0);
     game.dragCells(8, {{0, 4}, {1, 4}});
-    const auto grid = game.window->board.grid;
-    QTest::mouseDClick(game.window->imgPieces[8], Qt::LeftButton, Qt::NoModifier,
+    const auto grid = game.window->session().board().grid;
+    QTest::mouseDClick(game.window->picBoard->imgPieces[8], Qt::LeftButton, Qt::NoModifier,
                        QPoint(30, 30));
-    QCOMPARE(game.window->board.grid, grid);
-    QCOMPARE(game.window->steps, 1);
+    QCOMPARE(game.window->session().board().grid, grid);
+    QCOMPARE(game.window->steps(), 1);
 }
 
 void TestDragging::solvedStartIsWonOnPressAndRelease()

@@ -298,7 +298,7 @@ void TestFileChooser::loadGameUsesMode1OnTheSavedFolder()
     QCOMPARE(setCaption, QStringLiteral("Load Game"));
     QCOMPARE(listed, QStringList{QStringLiteral("kept.sav")});
     QCOMPARE(game.window->absFilename, game.folder.path() + QStringLiteral("/saved/kept.sav"));
-    QCOMPARE(game.window->steps, 1);
+    QCOMPARE(game.window->steps(), 1);
 }
 
 void TestFileChooser::setSkinUsesMode2OnTheSkinsFolder()

@@ -152,24 +152,24 @@ void TestGameMenu::undoAndRedoThroughTheMenuAndTheirKeys()
     const QString afterTwo = gameState(w);
     game.dialogs.inputs << QStringLiteral("two moves");
     w.mnuSaveGame->trigger();  // saved: nothing changed any more
-    QVERIFY(!w.gameChanged);
+    QVERIFY(!w.gameChanged());
 
     press(w, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(w.steps, 1);
+    QCOMPARE(w.steps(), 1);
     QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 1"));
     QCOMPARE(game.picturePos(9), picturePlace(43));
-    QCOMPARE(w.board.cell(3, 4), int16_t(9));
-    QVERIFY(w.gameChanged);
+    QCOMPARE(w.session().board().cell(3, 4), int16_t(9));
+    QVERIFY(w.gameChanged());
     w.mnuUndo->trigger();
-    QCOMPARE(w.steps, 0);
-    QCOMPARE(w.board.PiecePositions(), classicStart());
+    QCOMPARE(w.steps(), 0);
+    QCOMPARE(w.session().board().PiecePositions(), classicStart());
     QVERIFY(!w.mnuUndo->isEnabled());
 
     w.mnuRedo->trigger();
     // The platform's Redo keys: Ctrl+Y on some desktops, Ctrl+Shift+Z on others.
     QTest::keySequence(QApplication::focusWidget(), w.mnuRedo->shortcut());
     QCOMPARE(gameState(w), afterTwo);
-    QCOMPARE(w.steps, 2);
+    QCOMPARE(w.steps(), 2);
 
     // Undone moves count as changes: closing asks.
     game.dialogs.answers << Answer::Cancel;
@@ -208,13 +208,13 @@ void TestGameMenu::restartLevel()
     } else {
         game.newGame(won ? 0 : 4);
     }
-    const int16_t level = w.levelIndex;
+    const int16_t level = w.levelIndex();
     if (won) {
         game.dragCells(0, {{1, 2}, {1, 3}});
-        QVERIFY(w.imgCong->isVisible());
+        QVERIFY(w.picBoard->imgCong->isVisible());
     } else {
         game.dragCells(7, {{2, 3}, {2, 4}});
-        QCOMPARE(w.steps, loaded ? 13 : 1);
+        QCOMPARE(w.steps(), loaded ? 13 : 1);
         // Cancel at the save question changes nothing.
         const QString before = gameState(w);
         game.dialogs.answers << Answer::Cancel;
@@ -228,13 +228,13 @@ void TestGameMenu::restartLevel()
     const int asked = game.dialogs.messages.size();
     w.mnuRestart->trigger();
     QCOMPARE(game.dialogs.messages.size(), asked + (won ? 0 : 1));
-    QCOMPARE(w.levelIndex, level);
-    QCOMPARE(w.board.PiecePositions(), levels[level].positions);
-    QCOMPARE(w.steps, 0);
-    QVERIFY(!w.gameChanged);
+    QCOMPARE(w.levelIndex(), level);
+    QCOMPARE(w.session().board().PiecePositions(), levels[level].positions);
+    QCOMPARE(w.steps(), 0);
+    QVERIFY(!w.gameChanged());
     QVERIFY(w.mnuSaveGame->isEnabled());
-    QVERIFY(!w.imgCong->isVisible());
-    QVERIFY(w.imgPieces[0]->isVisible());
+    QVERIFY(!w.picBoard->imgCong->isVisible());
+    QVERIFY(w.picBoard->imgPieces[0]->isVisible());
     QCOMPARE(game.picturePos(0), picturePlace(levels[level].positions[0]));
     QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 0"));
     // The name a loaded game brought stays, as for New Game.
@@ -248,7 +248,7 @@ void TestGameMenu::hintMarksThePieceAndTheCells()
     game.newGame(0);
     bool markedDuringMessage = false;
     game.dialogs.onMessage = [&](const ScriptedDialogs::Message&) {
-        markedDuringMessage = w.picMarks->marks().hintTarget.has_value() && w.picMarks->isVisible();
+        markedDuringMessage = w.picBoard->picMarks->marks().hintTarget.has_value() && w.picBoard->picMarks->isVisible();
     };
     w.mnuHint->trigger();
     QCOMPARE(game.dialogs.messages.size(), 1);
@@ -260,22 +260,22 @@ void TestGameMenu::hintMarksThePieceAndTheCells()
                                        "The level can be finished in 1 more step."));
     QVERIFY(markedDuringMessage);
     // The principal piece, and the goal below it.
-    QCOMPARE(w.picMarks->marks().hintPiece, std::optional<QRect>(w.imgPieces[0]->geometry()));
-    QCOMPARE(w.picMarks->marks().hintTarget, std::optional<QRect>(QRect(90, 210, 120, 120)));
-    QVERIFY(!w.gameChanged);
-    QCOMPARE(w.steps, 0);
+    QCOMPARE(w.picBoard->picMarks->marks().hintPiece, std::optional<QRect>(w.picBoard->imgPieces[0]->geometry()));
+    QCOMPARE(w.picBoard->picMarks->marks().hintTarget, std::optional<QRect>(QRect(90, 210, 120, 120)));
+    QVERIFY(!w.gameChanged());
+    QCOMPARE(w.steps(), 0);
 
     // Many steps from the classic start; the marks go with the next press.
     game.newGame(1);
-    QVERIFY(!w.picMarks->marks().hintPiece);
+    QVERIFY(!w.picBoard->picMarks->marks().hintPiece);
     w.mnuHint->trigger();
     QCOMPARE(game.dialogs.messages.last().text,
              QStringLiteral("Slide the marked piece to the marked cells. "
                             "The level can be finished in 90 more steps."));
-    QVERIFY(w.picMarks->marks().hintPiece);
-    QTest::mousePress(w.imgPieces[2], Qt::LeftButton, {}, QPoint(30, 30));
-    QVERIFY(!w.picMarks->marks().hintPiece);
-    QTest::mouseRelease(w.imgPieces[2], Qt::LeftButton, {}, QPoint(30, 30));
+    QVERIFY(w.picBoard->picMarks->marks().hintPiece);
+    QTest::mousePress(w.picBoard->imgPieces[2], Qt::LeftButton, {}, QPoint(30, 30));
+    QVERIFY(!w.picBoard->picMarks->marks().hintPiece);
+    QTest::mouseRelease(w.picBoard->imgPieces[2], Qt::LeftButton, {}, QPoint(30, 30));
 }
 
 void TestGameMenu::hintWithoutASolution()
@@ -289,7 +289,7 @@ void TestGameMenu::hintWithoutASolution()
     game.window->mnuHint->trigger();
     QCOMPARE(game.dialogs.messages.last().text,
              QStringLiteral("No sequence of slides finishes the level from here."));
-    QCOMPARE(game.window->picMarks->marks(), BoardMarks{});
+    QCOMPARE(game.window->picBoard->picMarks->marks(), BoardMarks{});
 }
 
 void TestGameMenu::progressShowsTheRecordOfTheLevelAsPlayed()
@@ -351,27 +351,27 @@ void TestGameMenu::keyboardAloneFinishesALevel()
     game.newGame(0);
     activate(w);
     QTRY_COMPARE(QApplication::focusWidget(), w.picBoard);
-    QCOMPARE(w.picMarks->marks().selection, std::optional<QRect>());
+    QCOMPARE(w.picBoard->picMarks->marks().selection, std::optional<QRect>());
     press(w, Qt::Key_Up);  // the frame appears on the principal piece
-    QCOMPARE(w.picMarks->marks().selection, std::optional<QRect>(w.imgPieces[0]->geometry()));
+    QCOMPARE(w.picBoard->picMarks->marks().selection, std::optional<QRect>(w.picBoard->imgPieces[0]->geometry()));
     press(w, Qt::Key_Return);
-    QVERIFY(w.picMarks->marks().held);
+    QVERIFY(w.picBoard->picMarks->marks().held);
     press(w, Qt::Key_Down);
     QCOMPARE(game.picturePos(0), picturePlace(31));
     QVERIFY(game.dialogs.messages.isEmpty());
     press(w, Qt::Key_Escape);
     QCOMPARE(game.picturePos(0), picturePlace(21));
-    QCOMPARE(w.steps, 0);
-    QVERIFY(!w.gameChanged);
+    QCOMPARE(w.steps(), 0);
+    QVERIFY(!w.gameChanged());
     press(w, Qt::Key_Space);
     press(w, Qt::Key_Down);
     press(w, Qt::Key_Space);
-    QCOMPARE(w.steps, 1);
+    QCOMPARE(w.steps(), 1);
     QCOMPARE(game.dialogs.messages.size(), 1);
     QCOMPARE(game.dialogs.messages.first().text,
              QStringLiteral("Congratulations!! You finished the game in 1 steps."));
-    QVERIFY(w.imgCong->isVisible());
-    QVERIFY(!w.picMarks->isVisible());
+    QVERIFY(w.picBoard->imgCong->isVisible());
+    QVERIFY(!w.picBoard->picMarks->isVisible());
 }
 
 void TestGameMenu::screenReaderHearsWhereThePiecesAre()
@@ -380,7 +380,7 @@ void TestGameMenu::screenReaderHearsWhereThePiecesAre()
     frmMain& w = *game.window;
     activate(w);
     game.newGame(1);
-    QCOMPARE(accessibleName(w.imgPieces[0]), QStringLiteral("Principal piece, 2 by 2, columns 2 to 3, rows 1 to 2"));
+    QCOMPARE(accessibleName(w.picBoard->imgPieces[0]), QStringLiteral("Principal piece, 2 by 2, columns 2 to 3, rows 1 to 2"));
     QCOMPARE(accessibleName(w.picBoard), QStringLiteral("Board"));
     press(w, Qt::Key_Down);
     press(w, Qt::Key_Down);
@@ -390,14 +390,14 @@ void TestGameMenu::screenReaderHearsWhereThePiecesAre()
     press(w, Qt::Key_Down);
     press(w, Qt::Key_Space);
     press(w, Qt::Key_Right);
-    QCOMPARE(accessibleName(w.imgPieces[8]), QStringLiteral("Small piece 3, 1 by 1, column 2, row 5"));
+    QCOMPARE(accessibleName(w.picBoard->imgPieces[8]), QStringLiteral("Small piece 3, 1 by 1, column 2, row 5"));
     QCOMPARE(accessibleName(w.picBoard), QStringLiteral("Board: Small piece 3, 1 by 1, column 2, row 5, held"));
     QCOMPARE(QAccessible::queryAccessibleInterface(w.lblSteps)->text(QAccessible::Name), QStringLiteral("Steps: 0"));
     press(w, Qt::Key_Space);
     QCOMPARE(QAccessible::queryAccessibleInterface(w.lblSteps)->text(QAccessible::Name), QStringLiteral("Steps: 1"));
     // The same words as the model gives for every piece.
     for (int i = 0; i < kPieceCount; ++i)
-        QCOMPARE(accessibleName(w.imgPieces[i]), spokenPicture(w.session, i).name);
+        QCOMPARE(accessibleName(w.picBoard->imgPieces[i]), spokenPicture(w.session(), i).name);
 }
 
 QTEST_MAIN(TestGameMenu)

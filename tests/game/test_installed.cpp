@@ -136,7 +136,7 @@ void TestInstalled::editorSavesThePlayersCopy()
     // The game plays the player's levels.
     auto window = modMain::Start(installed.folders);
     QVERIFY(window);
-    QCOMPARE(window->levels[0].name, QStringLiteral("Edited    "));
+    QCOMPARE(window->levels()[0].name, QStringLiteral("Edited    "));
 
     // A copy that cannot be written is reported with its own path.
     QVERIFY(QFile::remove(installed.player + "/qlm.zhn"));

@@ -152,8 +152,8 @@ void TestNewGame::setLevelWithNothingSelectedKeepsTheChooserOpen()
     QVERIFY(seen);
     QVERIFY(stayedOpen);
     QCOMPARE(game.window->newLevel, int16_t(6));
-    QCOMPARE(game.window->levelIndex, int16_t(6));
-    QVERIFY(game.window->imgPieces[0]->isVisible());
+    QCOMPARE(game.window->levelIndex(), int16_t(6));
+    QVERIFY(game.window->picBoard->imgPieces[0]->isVisible());
 }
 
 void TestNewGame::enterAndEscapeDoNotCloseTheChooser()
@@ -175,7 +175,7 @@ void TestNewGame::enterAndEscapeDoNotCloseTheChooser()
     QVERIFY(seen);
     QVERIFY(openAfterEnter);
     QVERIFY(openAfterEscape);
-    QVERIFY(!game.window->imgPieces[0]->isVisible());
+    QVERIFY(!game.window->picBoard->imgPieces[0]->isVisible());
 }
 
 void TestNewGame::clickedLineStartsThatLevel()
@@ -190,10 +190,10 @@ void TestNewGame::clickedLineStartsThatLevel()
                                              });
     QVERIFY(seen);
     frmMain& w = *game.window;
-    QCOMPARE(w.levelIndex, int16_t(40));
-    QCOMPARE(w.board.PiecePositions(), levels[40].positions);
+    QCOMPARE(w.levelIndex(), int16_t(40));
+    QCOMPARE(w.session().board().PiecePositions(), levels[40].positions);
     for (int i = 0; i < kPieceCount; ++i)
-        QCOMPARE(w.imgPieces[i]->pos(), picturePlace(levels[40].positions[i]));
+        QCOMPARE(w.picBoard->imgPieces[i]->pos(), picturePlace(levels[40].positions[i]));
     QCOMPARE(w.lblStatus->text(), QStringLiteral("Level: 41 - Level 41  "));
 }
 
@@ -233,7 +233,7 @@ void TestNewGame::unchangedGameAsksNothing()
     game.newGame(3);
     game.dragCells(8, {{0, 4}, {1, 4}});
     game.dragCells(8, {{1, 4}, {0, 4}});
-    QCOMPARE(game.window->steps, 2);
+    QCOMPARE(game.window->steps(), 2);
     game.dialogs.answers << Answer::No;
     game.newGame(3);
     QCOMPARE(game.dialogs.messages.size(), 1);
@@ -270,7 +270,7 @@ void TestNewGame::noThenCancelKeepsTheGameChanged()
     expectSaveQuestion(game.dialogs.messages.first());
     QVERIFY(game.dialogs.inputsAsked.isEmpty());
     QCOMPARE(gameState(*game.window), before);
-    QVERIFY(game.window->gameChanged);
+    QVERIFY(game.window->gameChanged());
 
     // So closing the window still offers to save.
     game.dialogs.answers << Answer::Cancel;
@@ -306,8 +306,8 @@ void TestNewGame::yesSavesThenOpensTheChooser()
     QVERIFY2(loadSavedGame(game.folder.file("saved/before new.sav"), saved, problem), qPrintable(problem));
     QCOMPARE(saved.level, int16_t(5));
     QCOMPARE(saved.steps, 1);
-    QCOMPARE(game.window->levelIndex, int16_t(7));
-    QCOMPARE(game.window->steps, 0);
+    QCOMPARE(game.window->levelIndex(), int16_t(7));
+    QCOMPARE(game.window->steps(), 0);
 }
 
 void TestNewGame::startingALevelResetsTheGame()
@@ -316,20 +316,20 @@ void TestNewGame::startingALevelResetsTheGame()
     frmMain& w = *game.window;
     QVERIFY(!w.mnuSaveGame->isEnabled());
     game.newGame(9);
-    QCOMPARE(w.levelIndex, int16_t(9));
-    QCOMPARE(w.steps, 0);
-    QVERIFY(!w.gameChanged);
+    QCOMPARE(w.levelIndex(), int16_t(9));
+    QCOMPARE(w.steps(), 0);
+    QVERIFY(!w.gameChanged());
     QVERIFY(w.mnuSaveGame->isEnabled());
-    QVERIFY(!w.imgCong->isVisible());
-    for (QLabel* image : {w.imgUpFrame, w.imgLeftFrame, w.imgRightFrame, w.imgExit, w.imgTitle})
+    QVERIFY(!w.picBoard->imgCong->isVisible());
+    for (QLabel* image : {w.picBoard->imgUpFrame, w.picBoard->imgLeftFrame, w.picBoard->imgRightFrame, w.picBoard->imgExit, w.picBoard->imgTitle})
         QVERIFY(image->isVisible());
     for (int i = 0; i < kPieceCount; ++i) {
-        QVERIFY(w.imgPieces[i]->isVisible());
-        QCOMPARE(w.imgPieces[i]->pos(), picturePlace(classicStart()[i]));
+        QVERIFY(w.picBoard->imgPieces[i]->isVisible());
+        QCOMPARE(w.picBoard->imgPieces[i]->pos(), picturePlace(classicStart()[i]));
     }
-    QCOMPARE(w.board.PiecePositions(), classicStart());
-    QCOMPARE(w.board.cell(1, 3), int16_t(6));
-    QCOMPARE(w.board.cell(1, 4), Board::kEmpty);
+    QCOMPARE(w.session().board().PiecePositions(), classicStart());
+    QCOMPARE(w.session().board().cell(1, 3), int16_t(6));
+    QCOMPARE(w.session().board().cell(1, 4), Board::kEmpty);
     QCOMPARE(w.lblStatus->text(), QStringLiteral("Level: 10 - Level 10  "));
     QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 0"));
     QVERIFY(game.dialogs.messages.isEmpty());
@@ -342,18 +342,18 @@ void TestNewGame::sameLevelRestartsFromItsStoredPosition()
     game.newGame(3);
     game.dragCells(8, {{0, 4}, {1, 4}});
     game.dragCells(9, {{3, 4}, {2, 4}});
-    QCOMPARE(w.steps, 2);
-    QVERIFY(w.board.PiecePositions() != classicStart());
+    QCOMPARE(w.steps(), 2);
+    QVERIFY(w.session().board().PiecePositions() != classicStart());
     game.dialogs.answers << Answer::No;
     game.newGame(3);
-    QCOMPARE(w.levelIndex, int16_t(3));
-    QCOMPARE(w.steps, 0);
-    QVERIFY(!w.gameChanged);
-    QCOMPARE(w.board.PiecePositions(), classicStart());
-    QCOMPARE(w.board.cell(1, 4), Board::kEmpty);
-    QCOMPARE(w.board.cell(0, 4), int16_t(8));
+    QCOMPARE(w.levelIndex(), int16_t(3));
+    QCOMPARE(w.steps(), 0);
+    QVERIFY(!w.gameChanged());
+    QCOMPARE(w.session().board().PiecePositions(), classicStart());
+    QCOMPARE(w.session().board().cell(1, 4), Board::kEmpty);
+    QCOMPARE(w.session().board().cell(0, 4), int16_t(8));
     for (int i = 0; i < kPieceCount; ++i)
-        QCOMPARE(w.imgPieces[i]->pos(), picturePlace(classicStart()[i]));
+        QCOMPARE(w.picBoard->imgPieces[i]->pos(), picturePlace(classicStart()[i]));
     QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 0"));
 }
 
@@ -363,16 +363,16 @@ void TestNewGame::newGameAfterAWinHidesTheBannerAndEnablesSave()
     frmMain& w = *game.window;
     game.newGame(0);
     game.dragCells(0, {{1, 2}, {1, 3}});
-    QVERIFY(w.imgCong->isVisible());
+    QVERIFY(w.picBoard->imgCong->isVisible());
     QVERIFY(!w.mnuSaveGame->isEnabled());
     QCOMPARE(game.dialogs.messages.size(), 1);  // the congratulation only
     game.newGame(0);
     QCOMPARE(game.dialogs.messages.size(), 1);  // a won game asks nothing
-    QVERIFY(!w.imgCong->isVisible());
+    QVERIFY(!w.picBoard->imgCong->isVisible());
     QVERIFY(w.mnuSaveGame->isEnabled());
-    QVERIFY(w.imgPieces[0]->isVisible());
-    QCOMPARE(w.imgPieces[0]->pos(), picturePlace(21));
-    QCOMPARE(w.steps, 0);
+    QVERIFY(w.picBoard->imgPieces[0]->isVisible());
+    QCOMPARE(w.picBoard->imgPieces[0]->pos(), picturePlace(21));
+    QCOMPARE(w.steps(), 0);
 }
 
 void TestNewGame::misplacedLevelIsRefused_data()
@@ -401,14 +401,14 @@ void TestNewGame::misplacedLevelIsRefused()
     QCOMPARE(game.dialogs.messages.size(), 2);
     const auto& m = game.dialogs.messages.last();
     QCOMPARE(m.title, QStringLiteral("Quillmere - Error"));
-    QCOMPARE(m.text, QStringLiteral("Level 23 cannot be played because piece %1 has no place on the "
+    QCOMPARE(m.text, QStringLiteral("Level 23 cannot be played because %1 has no place on the "
                                     "board at position value %2.")
-                         .arg(piece)
+                         .arg(QLatin1String(shapeOf(piece).editorName))
                          .arg(value));
     QCOMPARE(m.icon, Icon::Exclamation);
     QCOMPARE(m.buttons, Buttons::Ok);
     QCOMPARE(gameState(*game.window), before);
-    QVERIFY(game.window->gameChanged);
+    QVERIFY(game.window->gameChanged());
 }
 
 void TestNewGame::fullGameFromNewGameToTheCongratulation()
@@ -426,8 +426,8 @@ void TestNewGame::fullGameFromNewGameToTheCongratulation()
     game.dragCells(8, {{0, 4}, {1, 4}});
     QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 1"));
     game.dragCells(0, {{2, 2}, {2, 3}});
-    QCOMPARE(w.imgPieces[0]->pos(), picturePlace(21));
-    QCOMPARE(w.steps, 1);
+    QCOMPARE(w.picBoard->imgPieces[0]->pos(), picturePlace(21));
+    QCOMPARE(w.steps(), 1);
     QVERIFY(game.dialogs.messages.isEmpty());
     game.dragCells(8, {{1, 4}, {0, 4}});
     QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 2"));
@@ -436,8 +436,8 @@ void TestNewGame::fullGameFromNewGameToTheCongratulation()
     bool bannerShownAtMessage = false;
     QString stepsAtMessage;
     game.dialogs.onMessage = [&](const ScriptedDialogs::Message&) {
-        boardHiddenAtMessage = !w.imgPieces[0]->isVisible() && !w.imgTitle->isVisible();
-        bannerShownAtMessage = w.imgCong->isVisible();
+        boardHiddenAtMessage = !w.picBoard->imgPieces[0]->isVisible() && !w.picBoard->imgTitle->isVisible();
+        bannerShownAtMessage = w.picBoard->imgCong->isVisible();
         stepsAtMessage = w.lblSteps->text();
     };
     game.dragCells(0, {{2, 2}, {2, 3}});
@@ -450,8 +450,8 @@ void TestNewGame::fullGameFromNewGameToTheCongratulation()
     QVERIFY(boardHiddenAtMessage);
     QVERIFY(bannerShownAtMessage);
     QCOMPARE(stepsAtMessage, QStringLiteral("Steps: 3"));
-    QVERIFY(w.board.IsSolved());
-    QVERIFY(!w.gameChanged);
+    QVERIFY(w.session().board().IsSolved());
+    QVERIFY(!w.gameChanged());
     QVERIFY(!w.mnuSaveGame->isEnabled());
 
     // Nothing is left to save: the window closes without a question.

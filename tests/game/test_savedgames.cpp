@@ -85,7 +85,7 @@ void startChangedGame(StartedGame& game, int level)
 {
     game.newGame(level);
     game.dragCells(8, {{0, 4}, {1, 4}});
-    QVERIFY(game.window->gameChanged);
+    QVERIFY(game.window->gameChanged());
 }
 
 // Runs Load Game, answering its chooser with the file `name`.
@@ -143,7 +143,7 @@ void TestSavedGames::savingAsksForTheNameAndWritesTheFile()
     QVERIFY(game.dialogs.messages.isEmpty());
     QCOMPARE(savedFiles(game), QStringList{QStringLiteral("First Try.sav")});
     QCOMPARE(readAllBytes(game.folder.file("saved/First Try.sav")).size(), 36);
-    QVERIFY(!game.window->gameChanged);
+    QVERIFY(!game.window->gameChanged());
     QVERIFY(game.window->mnuSaveGame->isEnabled());
 }
 
@@ -164,7 +164,7 @@ void TestSavedGames::nameOf32IsAcceptedAnd33IsRefused()
     expectInputBox(game.dialogs.inputsAsked[0], QString());
     expectInputBox(game.dialogs.inputsAsked[1], name33);
     QCOMPARE(savedFiles(game), QStringList{name32 + QStringLiteral(".sav")});
-    QVERIFY(!game.window->gameChanged);
+    QVERIFY(!game.window->gameChanged());
 }
 
 void TestSavedGames::refusedCharacter_data()
@@ -198,7 +198,7 @@ void TestSavedGames::refusedCharacter()
     QCOMPARE(game.dialogs.inputsAsked.size(), 2);
     expectInputBox(game.dialogs.inputsAsked[1], name);
     QVERIFY(savedFiles(game).isEmpty());
-    QVERIFY(game.window->gameChanged);
+    QVERIFY(game.window->gameChanged());
 }
 
 void TestSavedGames::acceptedName_data()
@@ -220,7 +220,7 @@ void TestSavedGames::acceptedName()
     game.window->mnuSaveGame->trigger();
     QVERIFY(game.dialogs.messages.isEmpty());
     QCOMPARE(savedFiles(game), QStringList{name + QStringLiteral(".sav")});
-    QVERIFY(!game.window->gameChanged);
+    QVERIFY(!game.window->gameChanged());
 }
 
 void TestSavedGames::overwriteNoAsksAgainWithTheName()
@@ -240,7 +240,7 @@ void TestSavedGames::overwriteNoAsksAgainWithTheName()
     expectInputBox(game.dialogs.inputsAsked[1], QStringLiteral("existing"));
     QCOMPARE(readAllBytes(game.folder.file("saved/Existing.SAV")), old);
     QCOMPARE(savedFiles(game), QStringList{QStringLiteral("Existing.SAV")});
-    QVERIFY(game.window->gameChanged);
+    QVERIFY(game.window->gameChanged());
 }
 
 void TestSavedGames::overwriteYesRewritesTheFileKeepingItsTail()
@@ -261,7 +261,7 @@ void TestSavedGames::overwriteYesRewritesTheFileKeepingItsTail()
     QCOMPARE(game.dialogs.messages.first().text, QStringLiteral("File already exists. Overwrite it?"));
     QCOMPARE(savedFiles(game), QStringList{QStringLiteral("Existing.SAV")});
     QCOMPARE(readAllBytes(game.folder.file("saved/Existing.SAV")), crossBytes() + QByteArray(4, '\xEE'));
-    QVERIFY(!game.window->gameChanged);
+    QVERIFY(!game.window->gameChanged());
 }
 
 void TestSavedGames::cancelThenNoAsksAgainEmpty()
@@ -292,7 +292,7 @@ void TestSavedGames::cancelThenYesSavesNothing()
     expectGiveUpQuestion(game.dialogs.messages[1]);
     QCOMPARE(game.dialogs.inputsAsked.size(), 2);
     QVERIFY(savedFiles(game).isEmpty());
-    QVERIFY(game.window->gameChanged);
+    QVERIFY(game.window->gameChanged());
     QVERIFY(game.window->mnuSaveGame->isEnabled());
 
     // Declining on an unchanged game leaves it unchanged as well.
@@ -301,7 +301,7 @@ void TestSavedGames::cancelThenYesSavesNothing()
     game.dialogs.inputs << QString();
     game.dialogs.answers << Answer::Yes;
     game.window->mnuSaveGame->trigger();
-    QVERIFY(!game.window->gameChanged);
+    QVERIFY(!game.window->gameChanged());
     QVERIFY(savedFiles(game).isEmpty());
 }
 
@@ -311,13 +311,13 @@ void TestSavedGames::crossExampleIsWrittenByteForByte()
     levels[4].name = fitLevelName(QStringLiteral("Cross"));
     SavingGame game(levels);
     game.newGame(4);
-    QCOMPARE(game.window->board.PiecePositions(), (Positions{1, 21, 0, 3, 20, 23, 31, 32, 40, 43}));
+    QCOMPARE(game.window->session().board().PiecePositions(), (Positions{1, 21, 0, 3, 20, 23, 31, 32, 40, 43}));
     // Twelve steps that end where they started.
     for (int i = 0; i < 6; ++i) {
         game.dragCells(8, {{0, 4}, {1, 4}});
         game.dragCells(8, {{1, 4}, {0, 4}});
     }
-    QCOMPARE(game.window->steps, 12);
+    QCOMPARE(game.window->steps(), 12);
     game.dialogs.inputs << QStringLiteral("cross");
     game.window->mnuSaveGame->trigger();
     QVERIFY(game.dialogs.messages.isEmpty());
@@ -353,7 +353,7 @@ void TestSavedGames::saveFailure()
                   Icon::Critical, Buttons::Ok);
     QCOMPARE(game.dialogs.inputsAsked.size(), 1);
     QCOMPARE(gameState(*game.window), before);
-    QVERIFY(game.window->gameChanged);
+    QVERIFY(game.window->gameChanged());
     QCOMPARE(QFileInfo::exists(game.folder.file("saved")), !removeSavedFolder);
     if (!removeSavedFolder)
         QVERIFY(savedFiles(game).isEmpty());
@@ -382,7 +382,7 @@ void TestSavedGames::loadQuestionCancelKeepsTheGame()
                   Buttons::YesNoCancel);
     QVERIFY(game.dialogs.inputsAsked.isEmpty());
     QCOMPARE(gameState(*game.window), before);
-    QVERIFY(game.window->gameChanged);
+    QVERIFY(game.window->gameChanged());
 }
 
 void TestSavedGames::loadQuestionNoThenNothingChosen()
@@ -396,7 +396,7 @@ void TestSavedGames::loadQuestionNoThenNothingChosen()
     bool changedWhileChoosing = true;
     const bool seen = runWithModal<frmFile>([&] { game.window->mnuLoadGame->trigger(); },
                                             [&](frmFile* chooser) {
-                                                changedWhileChoosing = game.window->gameChanged;
+                                                changedWhileChoosing = game.window->gameChanged();
                                                 QTest::mouseClick(chooser->cmdCancel, Qt::LeftButton);
                                             });
     QVERIFY(seen);
@@ -427,7 +427,7 @@ void TestSavedGames::loadQuestionYesSavesBeforeTheChooser()
     QCOMPARE(listed, QStringList{QStringLiteral("kept.sav")});
     QCOMPARE(game.dialogs.messages.size(), 1);
     QCOMPARE(game.dialogs.inputsAsked.size(), 1);
-    QVERIFY(!game.window->gameChanged);
+    QVERIFY(!game.window->gameChanged());
 }
 
 void TestSavedGames::anyStoredStepCountLoadsAndNeverOverflows()
@@ -438,11 +438,11 @@ void TestSavedGames::anyStoredStepCountLoadsAndNeverOverflows()
         writeAllBytes(game.folder.file("saved/edge.sav"), steps + crossBytes().mid(4));
         QVERIFY(loadThroughChooser(game, QStringLiteral("edge.sav")));
         frmMain& w = *game.window;
-        const int32_t loaded = w.steps;
+        const int32_t loaded = w.steps();
         game.dragCells(8, {{0, 4}, {1, 4}});
         // The largest count stays where it is; any other goes up by one.
         const int32_t expected = loaded == std::numeric_limits<int32_t>::max() ? loaded : loaded + 1;
-        QCOMPARE(w.steps, expected);
+        QCOMPARE(w.steps(), expected);
         QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: %1").arg(expected));
         QVERIFY(game.dialogs.messages.isEmpty());
     }
@@ -456,7 +456,7 @@ void TestSavedGames::saveThenLoadRestoresTheGame()
     game.dragCells(6, {{1, 3}, {1, 4}});
     game.dragCells(7, {{2, 3}, {2, 4}});
     game.dragCells(1, {{1, 2}, {1, 3}});
-    QCOMPARE(w.steps, 3);
+    QCOMPARE(w.steps(), 3);
     game.dialogs.inputs << QStringLiteral("round trip");
     w.mnuSaveGame->trigger();
     QVERIFY(game.dialogs.messages.isEmpty());
@@ -468,20 +468,20 @@ void TestSavedGames::saveThenLoadRestoresTheGame()
     game.dialogs.answers << Answer::No;
     QVERIFY(loadThroughChooser(game, QStringLiteral("round trip.sav")));
     QCOMPARE(gameState(w), saved);
-    QCOMPARE(w.levelIndex, int16_t(4));
-    QCOMPARE(w.steps, 3);
-    QVERIFY(!w.gameChanged);
+    QCOMPARE(w.levelIndex(), int16_t(4));
+    QCOMPARE(w.steps(), 3);
+    QVERIFY(!w.gameChanged());
     QVERIFY(w.mnuSaveGame->isEnabled());
-    QCOMPARE(w.board.PiecePositions(), (Positions{1, 31, 0, 3, 20, 23, 41, 42, 40, 43}));
-    QCOMPARE(w.board.cell(1, 2), Board::kEmpty);
-    QCOMPARE(w.board.cell(2, 3), int16_t(1));
+    QCOMPARE(w.session().board().PiecePositions(), (Positions{1, 31, 0, 3, 20, 23, 41, 42, 40, 43}));
+    QCOMPARE(w.session().board().cell(1, 2), Board::kEmpty);
+    QCOMPARE(w.session().board().cell(2, 3), int16_t(1));
     QCOMPARE(w.lblStatus->text(), QStringLiteral("Level: 5 - Level 5   "));
     QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 3"));
 
     // Play goes on from the loaded count.
     game.dragCells(1, {{1, 3}, {1, 2}});
     QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 4"));
-    QVERIFY(w.gameChanged);
+    QVERIFY(w.gameChanged());
 }
 
 void TestSavedGames::loadedNameShowsInStatusAndNewGameList()
@@ -524,14 +524,14 @@ void TestSavedGames::loadAfterAWinHidesTheBanner()
     w.mnuSaveGame->trigger();
     game.newGame(0);
     game.dragCells(0, {{1, 2}, {1, 3}});
-    QVERIFY(w.imgCong->isVisible());
+    QVERIFY(w.picBoard->imgCong->isVisible());
     QVERIFY(!w.mnuSaveGame->isEnabled());
     QVERIFY(loadThroughChooser(game, QStringLiteral("before win.sav")));
-    QVERIFY(!w.imgCong->isVisible());
+    QVERIFY(!w.picBoard->imgCong->isVisible());
     QVERIFY(w.mnuSaveGame->isEnabled());
-    for (QLabel* picture : w.imgPieces)
+    for (QLabel* picture : w.picBoard->imgPieces)
         QVERIFY(picture->isVisible());
-    QCOMPARE(w.levelIndex, int16_t(3));
+    QCOMPARE(w.levelIndex(), int16_t(3));
 }
 
 void TestSavedGames::badSavedFileIsRefused_data()
@@ -556,7 +556,7 @@ void TestSavedGames::badSavedFileIsRefused_data()
     QTest::newRow("level -1") << levelMinus1 << QString()
                               << QStringLiteral("The level number 0 is not one of the levels 1 to 70.");
     QTest::newRow("misplaced piece") << misplaced << QString()
-                                     << QStringLiteral("Piece 3 has no place on the board at position value 40.");
+                                     << QStringLiteral("Kirrow has no place on the board at position value 40.");
     QTest::newRow("gone before it is read")
         << good << QStringLiteral("remove")
         << QStringLiteral("The file cannot be read: No such file or directory (error 2).");

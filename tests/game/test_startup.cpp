@@ -50,8 +50,8 @@ void TestStartup::freshFolderGetsFoldersAndSettings()
     QVERIFY(QFileInfo(game.folder.file("skins")).isDir());
     QCOMPARE(readAllBytes(game.folder.file("qlm.ini")), QByteArray("default.bmp\r\n"));
     QVERIFY(game.dialogs.messages.isEmpty());
-    QCOMPARE(game.window->steps, 0);
-    QVERIFY(!game.window->gameChanged);
+    QCOMPARE(game.window->steps(), 0);
+    QVERIFY(!game.window->gameChanged());
 }
 
 void TestStartup::entryNamedSavedBlocksTheFolder_data()
@@ -134,7 +134,7 @@ void TestStartup::levelFileFoundWithoutRegardToCase()
     ScriptedDialogs dialogs;
     auto window = modMain::Start(folder.path());
     QVERIFY(window);
-    QCOMPARE(window->levels, levels);
+    QCOMPARE(window->levels(), levels);
 }
 
 void TestStartup::settingsAreRepaired_data()
@@ -202,10 +202,10 @@ void TestStartup::windowShowsCaptionMenusAndAnEmptyBoard()
     QCOMPARE(w.mnuHelp->title(), QStringLiteral("&Help"));
     QVERIFY(!w.mnuSaveGame->isEnabled());
     QVERIFY(w.mnuNewGame->isEnabled() && w.mnuLoadGame->isEnabled() && w.mnuSetSkin->isEnabled());
-    for (QLabel* piece : w.imgPieces)
+    for (QLabel* piece : w.picBoard->imgPieces)
         QVERIFY(!piece->isVisible());
-    QVERIFY(!w.imgCong->isVisible());
-    QVERIFY(!w.imgTitle->isVisible());
+    QVERIFY(!w.picBoard->imgCong->isVisible());
+    QVERIFY(!w.picBoard->imgTitle->isVisible());
     QCOMPARE(w.lblStatus->text(), QString());
     QCOMPARE(w.lblSteps->text(), QString());
     QCOMPARE(w.lblStatus->geometry(), QRect(8, 376, 193, 25));
@@ -248,7 +248,7 @@ void TestStartup::closeQuestionAnswers()
     StartedGame game;
     game.newGame(0);
     game.dragCells(8, {{0, 4}, {1, 4}});
-    QVERIFY(game.window->gameChanged);
+    QVERIFY(game.window->gameChanged());
     game.dialogs.answers << Answer(answer) << Answer::Yes;  // Yes: then give up naming the game
     game.window->mnuExit->trigger();
     QCOMPARE(game.dialogs.messages.first().title, QStringLiteral("Quillmere - Exit"));
@@ -258,7 +258,7 @@ void TestStartup::closeQuestionAnswers()
     QCOMPARE(game.window->ended(), closes);
     QCOMPARE(game.window->isVisible(), !closes);
     QCOMPARE(game.dialogs.inputsAsked.size(), inputBoxes);
-    QVERIFY(game.window->gameChanged);
+    QVERIFY(game.window->gameChanged());
 }
 
 void TestStartup::statusLineShowsLevelNameAndSteps()

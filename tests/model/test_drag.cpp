@@ -1,63 +1,47 @@
+// The drag rules of a piece picture, driven through the game session with
+// pointer positions in window pixels, as the window gives them.
+
 #include "model/drag.h"
+#include "tests/support/dragdriver.h"
 #include "tests/support/fixtures.h"
 
 #include <QtTest>
 
 using namespace quill;
+using namespace quill::test;
+using Cell = PieceDrag::Cell;
 
-// Drives a PieceDrag the way the window does: pointer positions in window
-// pixels, turned into offsets inside the dragged picture.
-struct DragDriver {
-    Board board;
-    PieceDrag drag;
-    std::array<PieceDrag::Cell, kPieceCount> pictures{};
-    PointerShape pointer = PointerShape::Default;
-    int steps = 0;
-    bool changed = false;
+namespace {
 
-    explicit DragDriver(const Positions& positions)
-    {
-        board.ClearGrid();
-        board.SetPiecePositions(positions);
-        board.PlacePieces();
-        for (int i = 0; i < kPieceCount; ++i)
-            pictures[i] = {board.pieces[i].col, board.pieces[i].row};
-    }
-    int left(int piece) const { return pieceLeftPx(pictures[piece].col); }
-    int top(int piece) const { return pieceTopPx(pictures[piece].row); }
+// A started game and one drag on it, an event at a time.
+struct Drag {
+    GameSession session;
+    SessionPointer pointer{session};
 
-    void press(int piece, int x, int y)
-    {
-        drag.MouseDown(piece, left(piece), top(piece), x - left(piece), y - top(piece));
-        pointer = PointerShape::Move;
-    }
-    void move(int x, int y)
-    {
-        const int p = drag.dragPiece;
-        const auto r = drag.MouseMove(board, left(p), top(p), x - left(p), y - top(p));
-        if (!r.handled)
-            return;
-        pointer = r.pointer;
-        if (r.pictureMoved)
-            pictures[p] = r.pictureCell;
-    }
-    PieceDrag::ReleaseResult release(int x, int y)
-    {
-        const int p = drag.dragPiece;
-        const auto r = drag.MouseUp(board, left(p), top(p), x - left(p), y - top(p));
-        if (r.handled) {
-            pictures[p] = r.pictureCell;
-            if (r.committed) {
-                changed = true;
-                steps += r.stepCounted;
-            }
-            pointer = PointerShape::Default;
-        }
-        return r;
-    }
-    static int cx(int col) { return 30 + 60 * col + 30; }
-    static int cy(int row) { return 30 + 60 * row + 30; }
+    explicit Drag(const Positions& positions) : session(startedSession(positions)) {}
+    StepwiseDrag<SessionPointer> of(int piece) { return {pointer, piece}; }
+    Cell picture(int piece) const { return session.pictureCell(static_cast<int16_t>(piece)); }
+    int16_t cell(int col, int row) const { return session.board().cell(col, row); }
 };
+
+QPoint at(int col, int row)
+{
+    return cellCentre(col, row);
+}
+
+// The wide piece at (0,2) with (2,2) and (3,2) empty beside it.
+Positions wideBesideTwoEmptyCells()
+{
+    return {1, 20, 0, 3, 30, 33, 31, 32, 41, 42};
+}
+
+// Tall piece 2 at (1,1), with (1,3) and (1,4) empty below it.
+Positions tallAboveTwoEmptyCells()
+{
+    return {2, 22, 11, 0, 20, 32, 1, 33, 40, 43};
+}
+
+}  // namespace
 
 class TestDrag : public QObject {
     Q_OBJECT
@@ -71,7 +55,7 @@ private slots:
     void awayAndBackCountsNothing();
     void blockedReleaseWithoutProgressStillCommits();
     void tallPieceGrabbedByItsLowerCell();
-    void squareOntoTheGoalAsksForTheWin();
+    void squareOntoTheGoalWins();
     void releaseWithoutPressDoesNothing();
     void movesOnlyWhileDragging();
 };
@@ -93,169 +77,146 @@ void TestDrag::pointerCellsTruncateTowardZero()
 
 void TestDrag::singleSlidesTwoCellsInOneStep()
 {
-    // Row 4: single 8 at column 0, columns 1 and 2 empty, 9 at 3. Move 9 away first.
-    Positions p = test::classicStart();
-    DragDriver d(p);
-    d.press(8, DragDriver::cx(0), DragDriver::cy(4));
-    d.move(DragDriver::cx(1), DragDriver::cy(4));
-    QCOMPARE(d.pointer, PointerShape::Move);
-    d.move(DragDriver::cx(2), DragDriver::cy(4));
-    QCOMPARE(d.pictures[8], (PieceDrag::Cell{2, 4}));
-    const auto r = d.release(DragDriver::cx(2), DragDriver::cy(4));
-    QVERIFY(r.committed && r.stepCounted);
-    QCOMPARE(d.steps, 1);
-    QCOMPARE(d.board.grid[4][2], 8);
-    QCOMPARE(d.board.grid[4][0], -1);
-    QCOMPARE(d.board.pieces[8].col, 2);
-    QCOMPARE(d.pointer, PointerShape::Default);
+    // Row 4: single 8 at column 0, columns 1 and 2 empty, 9 at 3.
+    Drag d(classicStart());
+    auto drag = d.of(8);
+    drag.press(at(0, 4));
+    drag.move(at(1, 4));
+    QCOMPARE(d.pointer.shape, PointerShape::Move);
+    drag.move(at(2, 4));
+    QCOMPARE(d.picture(8), (Cell{2, 4}));
+    QVERIFY(drag.release(at(2, 4)).committed);
+    QCOMPARE(d.session.steps(), 1);
+    QCOMPARE(d.cell(2, 4), 8);
+    QCOMPARE(d.cell(0, 4), Board::kEmpty);
+    QCOMPARE(d.session.board().pieces[8].col, 2);
+    QCOMPARE(d.pointer.shape, PointerShape::Default);
 }
 
 void TestDrag::dragBeyondTheEdgeStopsAtTheLastFittingCell()
 {
-    Board empty;
-    Positions p{};
-    DragDriver d(p);
-    d.board.ClearGrid();
-    d.board.MarkPiece(1, 0, 2);
-    d.pictures[1] = {0, 2};
-    d.press(1, DragDriver::cx(0), DragDriver::cy(2));
-    d.move(DragDriver::cx(3), DragDriver::cy(2));
-    d.move(800, DragDriver::cy(2));
-    QCOMPARE(d.pictures[1], (PieceDrag::Cell{2, 2}));
-    d.release(800, DragDriver::cy(2));
-    QCOMPARE(d.board.pieces[1].col, 2);
-    QCOMPARE(d.steps, 1);
-    // And beyond the top-left corner of the window.
-    d.press(1, DragDriver::cx(3), DragDriver::cy(2));
-    d.move(-300, DragDriver::cy(2));
-    QCOMPARE(d.pictures[1], (PieceDrag::Cell{0, 2}));
-    d.release(-300, DragDriver::cy(2));
-    QCOMPARE(d.board.pieces[1].col, 0);
-    QCOMPARE(d.steps, 2);
+    Drag d(wideBesideTwoEmptyCells());
+    auto right = d.of(1);
+    right.press(at(0, 2));
+    right.move(at(3, 2));
+    right.move({800, at(0, 2).y()});
+    QCOMPARE(d.picture(1), (Cell{2, 2}));
+    right.release({800, at(0, 2).y()});
+    QCOMPARE(d.session.board().pieces[1].col, 2);
+    QCOMPARE(d.session.steps(), 1);
+    // And beyond the top-left corner of the window, grabbed by its right cell.
+    auto left = d.of(1);
+    left.press(at(3, 2));
+    left.move({-300, at(0, 2).y()});
+    QCOMPARE(d.picture(1), (Cell{0, 2}));
+    left.release({-300, at(0, 2).y()});
+    QCOMPARE(d.session.board().pieces[1].col, 0);
+    QCOMPARE(d.session.steps(), 2);
 }
 
 void TestDrag::diagonalReleaseReturnsToTheStart()
 {
-    DragDriver d(test::classicStart());
-    d.press(8, DragDriver::cx(0), DragDriver::cy(4));
-    d.move(DragDriver::cx(1), DragDriver::cy(4));
-    d.move(DragDriver::cx(2), DragDriver::cy(3));
-    QCOMPARE(d.pointer, PointerShape::NoDrop);
-    QCOMPARE(d.pictures[8], (PieceDrag::Cell{1, 4}));
-    const auto r = d.release(DragDriver::cx(2), DragDriver::cy(3));
-    QVERIFY(!r.committed);
-    QCOMPARE(d.pictures[8], (PieceDrag::Cell{0, 4}));
-    QCOMPARE(d.board.grid[4][0], 8);
-    QCOMPARE(d.steps, 0);
-    QVERIFY(!d.changed);
+    Drag d(classicStart());
+    auto drag = d.of(8);
+    drag.press(at(0, 4));
+    drag.move(at(1, 4));
+    drag.move(at(2, 3));
+    QCOMPARE(d.pointer.shape, PointerShape::NoDrop);
+    QCOMPARE(d.picture(8), (Cell{1, 4}));
+    QVERIFY(!drag.release(at(2, 3)).committed);
+    QCOMPARE(d.picture(8), (Cell{0, 4}));
+    QCOMPARE(d.cell(0, 4), 8);
+    QCOMPARE(d.session.steps(), 0);
+    QVERIFY(!d.session.gameChanged());
 }
 
 void TestDrag::blockedReleaseKeepsTheLastFreeCell()
 {
-    DragDriver d(test::classicStart());
-    d.press(8, DragDriver::cx(0), DragDriver::cy(4));
-    d.move(DragDriver::cx(2), DragDriver::cy(4));
-    d.move(DragDriver::cx(3), DragDriver::cy(4));  // piece 9 stands there
-    QCOMPARE(d.pointer, PointerShape::NoDrop);
-    QCOMPARE(d.pictures[8], (PieceDrag::Cell{2, 4}));
-    d.release(DragDriver::cx(3), DragDriver::cy(4));
-    QCOMPARE(d.pictures[8], (PieceDrag::Cell{2, 4}));
-    QCOMPARE(d.board.grid[4][2], 8);
-    QCOMPARE(d.board.grid[4][3], 9);
-    QCOMPARE(d.steps, 1);
+    Drag d(classicStart());
+    auto drag = d.of(8);
+    drag.press(at(0, 4));
+    drag.move(at(2, 4));
+    drag.move(at(3, 4));  // piece 9 stands there
+    QCOMPARE(d.pointer.shape, PointerShape::NoDrop);
+    QCOMPARE(d.picture(8), (Cell{2, 4}));
+    drag.release(at(3, 4));
+    QCOMPARE(d.picture(8), (Cell{2, 4}));
+    QCOMPARE(d.cell(2, 4), 8);
+    QCOMPARE(d.cell(3, 4), 9);
+    QCOMPARE(d.session.steps(), 1);
 }
 
 void TestDrag::awayAndBackCountsNothing()
 {
-    DragDriver d(test::classicStart());
-    d.press(8, DragDriver::cx(0), DragDriver::cy(4));
-    d.move(DragDriver::cx(2), DragDriver::cy(4));
-    d.move(DragDriver::cx(0), DragDriver::cy(4));
-    const auto r = d.release(DragDriver::cx(0), DragDriver::cy(4));
-    QVERIFY(!r.committed);
-    QCOMPARE(d.steps, 0);
-    QVERIFY(!d.changed);
+    Drag d(classicStart());
+    QVERIFY(!dragCells(d.pointer, 8, {{0, 4}, {2, 4}, {0, 4}}).committed);
+    QCOMPARE(d.session.steps(), 0);
+    QVERIFY(!d.session.gameChanged());
 }
 
 void TestDrag::blockedReleaseWithoutProgressStillCommits()
 {
-    DragDriver d(test::classicStart());
-    d.press(6, DragDriver::cx(1), DragDriver::cy(3));
-    d.move(DragDriver::cx(1), DragDriver::cy(2));  // piece 1 above
-    QCOMPARE(d.pointer, PointerShape::NoDrop);
-    const auto r = d.release(DragDriver::cx(1), DragDriver::cy(2));
-    QVERIFY(r.committed);
-    QVERIFY(!r.stepCounted);
-    QVERIFY(d.changed);
-    QCOMPARE(d.steps, 0);
-    QCOMPARE(d.board.grid[3][1], 6);
+    Drag d(classicStart());
+    auto drag = d.of(6);
+    drag.press(at(1, 3));
+    drag.move(at(1, 2));  // piece 1 above
+    QCOMPARE(d.pointer.shape, PointerShape::NoDrop);
+    QVERIFY(drag.release(at(1, 2)).committed);
+    QVERIFY(d.session.gameChanged());
+    QCOMPARE(d.session.steps(), 0);
+    QCOMPARE(d.cell(1, 3), 6);
 }
 
 void TestDrag::tallPieceGrabbedByItsLowerCell()
 {
-    Positions p{};
-    DragDriver d(p);
-    d.board.ClearGrid();
-    d.board.MarkPiece(2, 1, 0);
-    d.pictures[2] = {1, 0};
+    Drag d(tallAboveTwoEmptyCells());
     // Pressed in the upper half of its lower cell: the piece's own offset
     // (65 pixels) decides the grabbed cell, not the board's origin.
-    d.press(2, DragDriver::cx(1), 30 + 65);
-    QCOMPARE(d.drag.grabRow, 1);
-    d.move(DragDriver::cx(1), DragDriver::cy(2));
-    d.move(DragDriver::cx(1), DragDriver::cy(3));
-    d.move(DragDriver::cx(1), DragDriver::cy(4));
-    d.release(DragDriver::cx(1), DragDriver::cy(4));
-    QCOMPARE(d.board.pieces[2].row, 3);
-    QCOMPARE(d.board.grid[4][1], 2);
-    QCOMPARE(d.board.grid[0][1], -1);
+    auto drag = d.of(2);
+    drag.press({at(1, 1).x(), pieceTopPx(1) + 65});
+    drag.move(at(1, 3));
+    drag.move(at(1, 4));
+    QCOMPARE(d.picture(2), (Cell{1, 3}));
+    drag.release(at(1, 4));
+    QCOMPARE(d.session.board().pieces[2].row, 3);
+    QCOMPARE(d.cell(1, 4), 2);
+    QCOMPARE(d.cell(1, 1), Board::kEmpty);
 
     // Grabbed by the lower cell again and dragged far below the board: the
     // clamp keeps the grabbed row, so the piece reaches the bottom row.
-    d.board.UnmarkPiece(2, 1, 3);
-    d.board.MarkPiece(2, 1, 0);
-    d.pictures[2] = {1, 0};
-    d.press(2, DragDriver::cx(1), DragDriver::cy(1));
-    d.move(DragDriver::cx(1), 900);
-    QCOMPARE(d.pictures[2], (PieceDrag::Cell{1, 3}));
-    d.release(DragDriver::cx(1), 900);
-    QCOMPARE(d.board.pieces[2].row, 3);
-    QCOMPARE(d.board.grid[4][1], 2);
+    d.session.Undo();
+    auto far = d.of(2);
+    far.press(at(1, 2));
+    far.move({at(1, 2).x(), 900});
+    QCOMPARE(d.picture(2), (Cell{1, 3}));
+    far.release({at(1, 2).x(), 900});
+    QCOMPARE(d.session.board().pieces[2].row, 3);
+    QCOMPARE(d.cell(1, 4), 2);
 }
 
-void TestDrag::squareOntoTheGoalAsksForTheWin()
+void TestDrag::squareOntoTheGoalWins()
 {
-    Positions p{};
-    DragDriver d(p);
-    d.board.ClearGrid();
-    d.board.MarkPiece(0, 1, 2);
-    d.pictures[0] = {1, 2};
-    d.press(0, DragDriver::cx(1), DragDriver::cy(2));
-    d.move(DragDriver::cx(1), DragDriver::cy(3));
-    const auto r = d.release(DragDriver::cx(1), DragDriver::cy(3));
-    QVERIFY(r.checkWin);
-    QVERIFY(d.board.IsSolved());
-    QCOMPARE(d.steps, 1);
+    Drag d(oneSlideFromTheGoal());
+    QVERIFY(dragCells(d.pointer, 0, {{1, 2}, {1, 3}}).won);
+    QVERIFY(d.session.board().IsSolved());
+    QCOMPARE(d.session.steps(), 1);
 }
 
 void TestDrag::releaseWithoutPressDoesNothing()
 {
-    DragDriver d(test::classicStart());
-    d.press(8, DragDriver::cx(0), DragDriver::cy(4));
-    d.move(DragDriver::cx(1), DragDriver::cy(4));
-    d.release(DragDriver::cx(1), DragDriver::cy(4));
-    const Board before = d.board;
-    const auto again = d.release(DragDriver::cx(1), DragDriver::cy(4));
-    QVERIFY(!again.handled);
-    QCOMPARE(d.board.grid, before.grid);
+    Drag d(classicStart());
+    dragCells(d.pointer, 8, {{0, 4}, {1, 4}});
+    const Board before = d.session.board();
+    QVERIFY(!d.of(8).release(at(1, 4)).handled);
+    QCOMPARE(d.session.board().grid, before.grid);
 }
 
 void TestDrag::movesOnlyWhileDragging()
 {
-    DragDriver d(test::classicStart());
-    d.drag.dragPiece = 8;
-    d.move(DragDriver::cx(2), DragDriver::cy(4));
-    QCOMPARE(d.pictures[8], (PieceDrag::Cell{0, 4}));
+    Drag d(classicStart());
+    d.of(8).move(at(2, 4));
+    QCOMPARE(d.picture(8), (Cell{0, 4}));
+    QCOMPARE(d.pointer.shape, PointerShape::Default);
 }
 
 QTEST_GUILESS_MAIN(TestDrag)

@@ -124,7 +124,7 @@ void TestPersistence::badSavedGamesAreRefusedWithAReason_data()
     QTest::newRow("level -1") << encodeSavedGame(g) << "level number 0";
     g = crossGame();
     g.positions[0] = 3;
-    QTest::newRow("square in column 3") << encodeSavedGame(g) << "Piece 0";
+    QTest::newRow("square in column 3") << encodeSavedGame(g) << "Ordrane has no place";
     g = crossGame();
     g.positions[7] = -5;
     QTest::newRow("negative") << encodeSavedGame(g) << "position value -5";

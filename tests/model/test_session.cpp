@@ -5,6 +5,7 @@
 #include "model/progress.h"
 #include "model/solver.h"
 #include "model/spoken.h"
+#include "tests/support/dragdriver.h"
 #include "tests/support/fixtures.h"
 
 #include <QtTest>
@@ -16,36 +17,13 @@ using Key = GameSession::Key;
 namespace {
 
 using Cell = PieceDrag::Cell;
+using test::startedSession;
 
-// The principal piece one row above the goal: 0 at (1,2), the wide piece at
-// (1,0), tall pieces at the sides, singles at (1,1), (2,1), (0,4) and
-// (3,4); (1,4) and (2,4) are empty below the principal piece.
-Positions nearlySolved()
-{
-    return {21, 1, 0, 3, 20, 23, 11, 12, 40, 43};
-}
-
-// Drags `piece` with the mouse from the centre of one of its cells to the
-// centre of another cell, and lets go there.
+// One mouse drag of `piece` from the centre of one of its cells to the
+// centre of another cell.
 GameSession::Outcome mouseSlide(GameSession& s, int piece, Cell from, Cell to)
 {
-    const Piece& p = s.board.pieces[piece];
-    const int left = pieceLeftPx(p.col);
-    const int top = pieceTopPx(p.row);
-    auto offset = [&](Cell c) {
-        return QPointF(pieceLeftPx(c.col) + 30 - left, pieceTopPx(c.row) + 30 - top);
-    };
-    s.MousePress(static_cast<int16_t>(piece), left, top, offset(from).x(), offset(from).y());
-    s.MouseMove(left, top, offset(to).x(), offset(to).y());
-    return s.MouseRelease(left, top, offset(to).x(), offset(to).y());
-}
-
-GameSession started(const Positions& positions, int32_t steps = 0)
-{
-    GameSession s;
-    s.Start(0, positions, steps);
-    s.board.PlacePieces();
-    return s;
+    return test::sessionDrag(s, piece, {QPoint(from.col, from.row), QPoint(to.col, to.row)});
 }
 
 // Presses keys given as letters: l r u d for the arrows, p for Space, x for Esc.
@@ -88,31 +66,31 @@ private slots:
 
 void TestSession::undoAndRedoRetraceTheSlides()
 {
-    GameSession s = started(test::classicStart(), 5);
-    const Board atStart = s.board;
+    GameSession s = startedSession(test::classicStart(), 5);
+    const Board atStart = s.board();
     // Single 8 from (0,4) right to (1,4), then single 9 from (3,4) left to (2,4).
     QVERIFY(mouseSlide(s, 8, {0, 4}, {1, 4}).committed);
     QVERIFY(mouseSlide(s, 9, {3, 4}, {2, 4}).committed);
-    const Board afterTwo = s.board;
-    QCOMPARE(s.steps, 7);
-    s.gameChanged = false;
+    const Board afterTwo = s.board();
+    QCOMPARE(s.steps(), 7);
+    s.SetUnchanged();
 
     QVERIFY(s.Undo().committed);
-    QCOMPARE(s.steps, 6);
-    QVERIFY(s.gameChanged);
-    QCOMPARE(s.board.pieces[9].col, 3);
-    QCOMPARE(s.board.cell(3, 4), int16_t(9));
-    QCOMPARE(s.board.cell(2, 4), Board::kEmpty);
+    QCOMPARE(s.steps(), 6);
+    QVERIFY(s.gameChanged());
+    QCOMPARE(s.board().pieces[9].col, 3);
+    QCOMPARE(s.board().cell(3, 4), int16_t(9));
+    QCOMPARE(s.board().cell(2, 4), Board::kEmpty);
     s.Undo();
-    QCOMPARE(s.board.grid, atStart.grid);
-    QCOMPARE(s.steps, 5);
+    QCOMPARE(s.board().grid, atStart.grid);
+    QCOMPARE(s.steps(), 5);
     QVERIFY(!s.canUndo());
     QVERIFY(s.canRedo());
 
     s.Redo();
     s.Redo();
-    QCOMPARE(s.board.grid, afterTwo.grid);
-    QCOMPARE(s.steps, 7);
+    QCOMPARE(s.board().grid, afterTwo.grid);
+    QCOMPARE(s.steps(), 7);
     QVERIFY(!s.canRedo());
 
     // A new slide empties what could be put back; a drag that ends where it
@@ -122,24 +100,31 @@ void TestSession::undoAndRedoRetraceTheSlides()
     QVERIFY(s.canRedo());
     mouseSlide(s, 8, {1, 4}, {0, 4});
     QVERIFY(!s.canRedo());
-    QCOMPARE(s.steps, 7);
+    QCOMPARE(s.steps(), 7);
 
-    s.Start(3, test::classicStart(), 0);
+    // Starting the level again leaves nothing to take back or put back,
+    // also with a slide undone just before.
+    s.Undo();
+    QVERIFY(s.canRedo());
+    QVERIFY(s.StartLevel(0));
+    const Board restarted = s.board();
     QVERIFY(!s.canUndo());
     QVERIFY(!s.canRedo());
+    QVERIFY(!s.Redo().handled);
+    QCOMPARE(s.board().grid, restarted.grid);
 }
 
 void TestSession::redoOntoTheGoalWins()
 {
-    GameSession s = started(nearlySolved());
+    GameSession s = startedSession(test::oneSlideFromTheGoal());
     const GameSession::Outcome win = mouseSlide(s, 0, {1, 2}, {1, 3});
     QVERIFY(win.won);
     QVERIFY(!s.Undo().won);
-    QVERIFY(!s.board.IsSolved());
+    QVERIFY(!s.board().IsSolved());
     const GameSession::Outcome redo = s.Redo();
     QVERIFY(redo.won);
-    QVERIFY(s.board.IsSolved());
-    QCOMPARE(s.steps, 1);
+    QVERIFY(s.board().IsSolved());
+    QCOMPARE(s.steps(), 1);
 }
 
 void TestSession::nothingToTakeBackBeforeAGameOrAfterAWin()
@@ -150,7 +135,7 @@ void TestSession::nothingToTakeBackBeforeAGameOrAfterAWin()
     QVERIFY(!none.FindHint());
     QVERIFY(!none.PressKey(Key::Right).handled);
 
-    GameSession s = started(nearlySolved());
+    GameSession s = startedSession(test::oneSlideFromTheGoal());
     mouseSlide(s, 8, {0, 4}, {1, 4});
     mouseSlide(s, 8, {1, 4}, {0, 4});
     mouseSlide(s, 0, {1, 2}, {1, 3});
@@ -158,43 +143,43 @@ void TestSession::nothingToTakeBackBeforeAGameOrAfterAWin()
     QVERIFY(!s.canUndo());
     QVERIFY(!s.Undo().handled);
     QVERIFY(!s.FindHint());
-    QVERIFY(!s.gameChanged);
+    QVERIFY(!s.gameChanged());
 }
 
 void TestSession::stepCountStopsAtItsTopAndUndoRestoresIt()
 {
     constexpr int32_t top = std::numeric_limits<int32_t>::max();
-    GameSession s = started(test::classicStart(), top - 1);
+    GameSession s = startedSession(test::classicStart(), top - 1);
     mouseSlide(s, 8, {0, 4}, {1, 4});
     mouseSlide(s, 8, {1, 4}, {0, 4});
-    QCOMPARE(s.steps, top);
+    QCOMPARE(s.steps(), top);
     s.Undo();
-    QCOMPARE(s.steps, top);
+    QCOMPARE(s.steps(), top);
     s.Undo();
-    QCOMPARE(s.steps, top - 1);
+    QCOMPARE(s.steps(), top - 1);
 }
 
 void TestSession::hintIsTheFirstSlideOfAShortestSolution()
 {
-    GameSession s = started(test::classicStart());
+    GameSession s = startedSession(test::classicStart());
     const std::optional<GameSession::Hint> hint = s.FindHint();
     QVERIFY(hint);
     QCOMPARE(hint->stepsLeft, 90);
-    QVERIFY(!s.gameChanged);
-    QCOMPARE(s.steps, 0);
+    QVERIFY(!s.gameChanged());
+    QCOMPARE(s.steps(), 0);
 
     // Following it leaves one step fewer, with the hinted piece moved.
-    const Piece& piece = s.board.pieces[hint->piece];
+    const Piece& piece = s.board().pieces[hint->piece];
     const Cell from{piece.col, piece.row};
     mouseSlide(s, hint->piece, from, hint->target);
-    QCOMPARE((Cell{s.board.pieces[hint->piece].col, s.board.pieces[hint->piece].row}), hint->target);
-    QCOMPARE(slideSolver().solve(s.board.PiecePositions()).steps(), 89);
+    QCOMPARE((Cell{s.board().pieces[hint->piece].col, s.board().pieces[hint->piece].row}), hint->target);
+    QCOMPARE(slideSolver().solve(s.board().PiecePositions()).steps(), 89);
 
     // Following hint after hint finishes the level.
     int slides = 1;
     GameSession::Outcome last;
     while (const std::optional<GameSession::Hint> next = s.FindHint()) {
-        const Piece& p = s.board.pieces[next->piece];
+        const Piece& p = s.board().pieces[next->piece];
         last = mouseSlide(s, next->piece, {p.col, p.row}, next->target);
         ++slides;
         if (last.won)
@@ -211,16 +196,16 @@ void TestSession::hintWithoutSolutionAndWhenItGoes()
     const std::vector<uint8_t> distance = solver.distanceTable();
     const auto stuck = std::find(distance.begin(), distance.end(), SlideSolver::kUnsolvable);
     QVERIFY(stuck != distance.end());
-    GameSession lost = started(solver.positionsAt(static_cast<int>(stuck - distance.begin())));
+    GameSession lost = startedSession(solver.positionsAt(static_cast<int>(stuck - distance.begin())));
     QVERIFY(!lost.FindHint());
     QVERIFY(!lost.hint());
 
-    GameSession s = started(test::classicStart());
+    GameSession s = startedSession(test::classicStart());
     auto hinted = [&s] { return s.FindHint().has_value(); };
     QVERIFY(hinted());
-    s.MousePress(8, pieceLeftPx(0), pieceTopPx(4), 30, 30);
+    s.MousePress(8, 30, 30);
     QVERIFY(!s.hint());
-    s.MouseRelease(pieceLeftPx(0), pieceTopPx(4), 30 + 60, 30);
+    s.MouseRelease(30 + 60, 30);
     QVERIFY(hinted());
     s.Undo();
     QVERIFY(!s.hint());
@@ -234,7 +219,7 @@ void TestSession::hintWithoutSolutionAndWhenItGoes()
     QVERIFY(!s.hint());
     keys(s, "x");
     QVERIFY(hinted());
-    s.Start(0, test::classicStart(), 0);
+    s.StartLevel(0);
     QVERIFY(!s.hint());
 }
 
@@ -242,7 +227,7 @@ void TestSession::keyboardSelectionFindsTheNearestPiece()
 {
     // Classic start: 2 | 0 0 | 3 over 4 | 1 1 | 5, singles 6 7 in row 3,
     // 8 and 9 in row 4's corners.
-    GameSession s = started(test::classicStart());
+    GameSession s = startedSession(test::classicStart());
     QVERIFY(!s.selectionShown());
     QVERIFY(!keys(s, "p").handled);  // no frame yet: nothing to pick up
     keys(s, "d");
@@ -256,13 +241,13 @@ void TestSession::keyboardSelectionFindsTheNearestPiece()
         keys(s, key);
         QCOMPARE(s.selectedPiece(), piece);
     }
-    QCOMPARE(s.steps, 0);
-    QCOMPARE(s.board.PiecePositions(), test::classicStart());
+    QCOMPARE(s.steps(), 0);
+    QCOMPARE(s.board().PiecePositions(), test::classicStart());
 }
 
 void TestSession::keyboardSlidesFollowTheDragRules()
 {
-    GameSession s = started(test::classicStart());
+    GameSession s = startedSession(test::classicStart());
     keys(s, "rddd");  // frame on 0, then 1, 6, 8
     QCOMPARE(s.selectedPiece(), 8);
     keys(s, "p");
@@ -272,7 +257,7 @@ void TestSession::keyboardSlidesFollowTheDragRules()
     QVERIFY(!keys(s, "l").handled);
     QVERIFY(keys(s, "r").handled);
     QCOMPARE(s.pictureCell(8), (Cell{1, 4}));
-    QCOMPARE(s.board.pieces[8].col, 0);  // nothing committed while held
+    QCOMPARE(s.board().pieces[8].col, 0);  // nothing committed while held
     keys(s, "r");
     QCOMPARE(s.pictureCell(8), (Cell{2, 4}));
     // Up from here turns a corner: refused, as a diagonal drag is.
@@ -281,20 +266,20 @@ void TestSession::keyboardSlidesFollowTheDragRules()
     const GameSession::Outcome down = keys(s, "p");
     QVERIFY(down.committed);
     QVERIFY(!s.holding());
-    QCOMPARE(s.steps, 1);
-    QVERIFY(s.gameChanged);
-    QCOMPARE(s.board.cell(2, 4), int16_t(8));
-    QCOMPARE(s.board.cell(0, 4), Board::kEmpty);
+    QCOMPARE(s.steps(), 1);
+    QVERIFY(s.gameChanged());
+    QCOMPARE(s.board().cell(2, 4), int16_t(8));
+    QCOMPARE(s.board().cell(0, 4), Board::kEmpty);
     // Away and back before putting down: no step, as with the mouse.
     keys(s, "plrp");
-    QCOMPARE(s.steps, 1);
+    QCOMPARE(s.steps(), 1);
     QVERIFY(s.Undo().committed);
-    QCOMPARE(s.board.cell(0, 4), int16_t(8));
+    QCOMPARE(s.board().cell(0, 4), int16_t(8));
 }
 
 void TestSession::keyboardPutBackAndWin()
 {
-    GameSession s = started(nearlySolved());
+    GameSession s = startedSession(test::oneSlideFromTheGoal());
     keys(s, "d");  // frame on the principal piece
     keys(s, "pd");
     QCOMPARE(s.pictureCell(0), (Cell{1, 3}));
@@ -302,15 +287,15 @@ void TestSession::keyboardPutBackAndWin()
     QVERIFY(back.handled);
     QVERIFY(!back.committed && !back.won);
     QCOMPARE(s.pictureCell(0), (Cell{1, 2}));
-    QCOMPARE(s.steps, 0);
-    QVERIFY(!s.gameChanged);
+    QCOMPARE(s.steps(), 0);
+    QVERIFY(!s.gameChanged());
 
     keys(s, "pd");
     const GameSession::Outcome win = keys(s, "p");
     QVERIFY(win.committed);
     QVERIFY(win.won);
-    QCOMPARE(s.steps, 1);
-    QVERIFY(s.board.IsSolved());
+    QCOMPARE(s.steps(), 1);
+    QVERIFY(s.board().IsSolved());
 }
 
 void TestSession::progressKeepsTheBestOfTheLevelAsPlayed()
@@ -377,7 +362,7 @@ void TestSession::brokenProgressFilesReadAsEmpty()
 
 void TestSession::spokenNamesSayWhatAndWhere()
 {
-    GameSession s = started(test::classicStart());
+    GameSession s = startedSession(test::classicStart());
     QCOMPARE(spokenPicture(s, 0).name, QStringLiteral("Principal piece, 2 by 2, columns 2 to 3, rows 1 to 2"));
     QCOMPARE(spokenPicture(s, 1).name, QStringLiteral("Wide piece, 2 by 1, columns 2 to 3, row 3"));
     QCOMPARE(spokenPicture(s, 5).name, QStringLiteral("Tall piece 4, 1 by 2, column 4, rows 3 to 4"));
@@ -395,8 +380,12 @@ void TestSession::spokenNamesSayWhatAndWhere()
     keys(s, "p");
     QCOMPARE(spokenBoard(s).name, QStringLiteral("Board: Small piece 3, 1 by 1, column 2, row 5, selected"));
     QCOMPARE(spokenPicture(s, 8).description, QStringLiteral("It can slide left or right."));
+    // Starting the level again takes the keyboard's frame away.
+    s.StartLevel(0);
+    QVERIFY(!s.selectionShown());
+    QCOMPARE(spokenBoard(s).name, QStringLiteral("Board"));
     // The hint says which piece, which way, how far and where to.
-    GameSession near = started({21, 1, 0, 3, 20, 23, 11, 12, 40, 43});
+    GameSession near = startedSession(test::oneSlideFromTheGoal());
     near.FindHint();
     QCOMPARE(spokenBoard(near).description,
              QStringLiteral("Hint: slide the principal piece down by 1 cell, to columns 2 to 3, rows 4 to 5."));

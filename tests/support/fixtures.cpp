@@ -15,6 +15,11 @@ Positions classicStart()
     return {1, 21, 0, 3, 20, 23, 31, 32, 40, 43};
 }
 
+Positions oneSlideFromTheGoal()
+{
+    return {21, 1, 0, 3, 20, 23, 11, 12, 40, 43};
+}
+
 LevelTable sampleLevels()
 {
     LevelTable levels;

@@ -287,9 +287,9 @@ void TestQlmTool::checkReportsEachProblem()
     const Run result = run({QStringLiteral("check"), file(QStringLiteral("broken.zhn"))});
     QCOMPARE(result.status, 1);
     QCOMPARE(result.lines(),
-             (QStringList{QStringLiteral("level 1: piece 0 has no place on the board at position value 3"),
-                          QStringLiteral("level 2: pieces 0 and 6 overlap at row 0, column 1"),
-                          QStringLiteral("level 3: unsolvable: no series of slides brings piece 0 to the bottom middle")}));
+             (QStringList{QStringLiteral("level 1: Ordrane has no place on the board at position value 3."),
+                          QStringLiteral("level 2: Ordrane and Soldier A share the cell in column 2, row 1."),
+                          QStringLiteral("level 3: unsolvable: no series of slides brings Ordrane to the bottom middle")}));
     QVERIFY(result.err.contains(QStringLiteral("3 problems")));
 
     const Run json = run({QStringLiteral("check"), QStringLiteral("--json"), file(QStringLiteral("broken.zhn"))});
@@ -314,7 +314,7 @@ void TestQlmTool::checkReportsAShortFile()
     QCOMPARE(lines.value(0), QStringLiteral("file: only 1500 of 2100 bytes; the levels past its end read as empty"));
     // Levels 51 to 70 are all pieces at 0.
     QCOMPARE(lines.size(), 1 + 20);
-    QCOMPARE(lines.value(1), QStringLiteral("level 51: pieces 0 and 1 overlap at row 0, column 0"));
+    QCOMPARE(lines.value(1), QStringLiteral("level 51: Ordrane and Belvik share the cell in column 1, row 1."));
 }
 
 void TestQlmTool::missingCollectionIsAProblem()
@@ -420,21 +420,21 @@ void TestQlmTool::solveRefusesWhatCannotBeSolved()
     Run result = run({QStringLiteral("solve"), QStringLiteral("--positions"), positionsArgument(overlapping)});
     QCOMPARE(result.status, 1);
     QCOMPARE(result.err.trimmed(),
-             QStringLiteral("qlmtool: the position cannot be solved: pieces 8 and 9 overlap at row 4, column 0."));
+             QStringLiteral("qlmtool: the position cannot be solved: Soldier C and Soldier D share the cell in column 1, row 5."));
     QVERIFY(result.out.isEmpty());
 
     Positions misplaced = test::classicStart();
     misplaced[2] = -7;
     result = run({QStringLiteral("solve"), QStringLiteral("--positions"), positionsArgument(misplaced)});
     QCOMPARE(result.status, 1);
-    QVERIFY(result.err.contains(QStringLiteral("piece 2 has no place on the board at position value -7")));
+    QVERIFY(result.err.contains(QStringLiteral("Tessamor has no place on the board at position value -7.")));
 
     Positions unsolvable{};
     QVERIFY(writeLevelFile(file(QStringLiteral("broken.zhn")), brokenLevels(unsolvable)).ok());
     result = run({QStringLiteral("solve"), QStringLiteral("--level"), QStringLiteral("3"), file(QStringLiteral("broken.zhn"))});
     QCOMPARE(result.status, 1);
     QCOMPARE(result.err.trimmed(),
-             QStringLiteral("qlmtool: level 3 is unsolvable: no series of slides brings piece 0 to the bottom middle."));
+             QStringLiteral("qlmtool: level 3 is unsolvable: no series of slides brings Ordrane to the bottom middle."));
     result = run({QStringLiteral("solve"), QStringLiteral("--json"), QStringLiteral("--positions"), positionsArgument(unsolvable)});
     QCOMPARE(result.status, 1);
     QVERIFY(result.out.isEmpty());

@@ -13,6 +13,7 @@
 #include "game/skin/skinlayout.h"
 #include "model/board.h"
 #include "model/fileio.h"
+#include "model/levelfaults.h"
 #include "model/programfolder.h"
 
 #include <QBuffer>
@@ -92,13 +93,11 @@ int writePreviews(const QString& skins, const QString& out, const QStringList& v
             return 2;
         }
     }
-    if (firstMisplacedPiece(positions) >= 0) {
-        std::fprintf(stderr, "skingen: piece %d cannot stand there\n", firstMisplacedPiece(positions));
+    if (const PositionFault misplaced = misplacedFault(positions); !misplaced.none()) {
+        std::fprintf(stderr, "skingen: %s\n", qPrintable(faultText(misplaced)));
         return 2;
     }
     Board board;
-    board.FillShapes();
-    board.ClearGrid();
     board.SetPiecePositions(positions);
 
     const QColor background = QGuiApplication::palette().color(QPalette::Window);

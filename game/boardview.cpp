@@ -1,0 +1,171 @@
+#include "game/boardview.h"
+
+#include "game/skin/skinlayout.h"
+#include "model/rounding.h"
+#include "model/spoken.h"
+
+#include <QLabel>
+
+namespace quill {
+
+BoardView::BoardView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picBoard"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Board"));
+    imgUpFrame = makeImage("imgUpFrame");
+    imgLeftFrame = makeImage("imgLeftFrame");
+    imgRightFrame = makeImage("imgRightFrame");
+    imgExit = makeImage("imgExit");
+    imgTitle = makeImage("imgTitle");
+    for (QLabel*& piece : imgPieces)
+        piece = makeImage("imgPieces");
+    imgCong = makeImage("imgCong");
+    picMarks = new BoardMarksView(this);
+    describedAt_.fill({-1, -1});
+}
+
+QLabel* BoardView::makeImage(const char* name)
+{
+    auto* image = new QLabel(this);
+    image->setObjectName(QLatin1String(name));
+    image->setScaledContents(false);
+    image->hide();
+    return image;
+}
+
+int16_t BoardView::pieceOf(const QObject* object) const
+{
+    for (int16_t i = 0; i < kPieceCount; ++i) {
+        if (imgPieces[i] == object)
+            return i;
+    }
+    return -1;
+}
+
+bool BoardView::CutSkin(const PictureClip& skin)
+{
+    std::array<QPixmap, kSkinLayout.size()> pictures;
+    for (std::size_t i = 0; i < kSkinLayout.size(); ++i) {
+        const std::optional<QPixmap> picture = skin.clip(kSkinLayout[i].rect);
+        if (!picture)
+            return false;
+        pictures[i] = *picture;
+    }
+    piclipSkin = skin;
+    for (std::size_t i = 0; i < kSkinLayout.size(); ++i) {
+        QLabel* target = nullptr;
+        switch (kSkinLayout[i].target) {
+        case SkinTarget::UpFrame: target = imgUpFrame; break;
+        case SkinTarget::LeftFrame: target = imgLeftFrame; break;
+        case SkinTarget::RightFrame: target = imgRightFrame; break;
+        case SkinTarget::ExitFrame: target = imgExit; break;
+        case SkinTarget::Title: target = imgTitle; break;
+        case SkinTarget::Congratulation: target = imgCong; break;
+        case SkinTarget::Piece: target = imgPieces[kSkinLayout[i].piece]; break;
+        }
+        target->setPixmap(pictures[i]);
+        target->resize(pictures[i].size());
+    }
+    return true;
+}
+
+void BoardView::ShowAlternativePictures()
+{
+    if (const std::optional<QPixmap> square = piclipSkin.clip(kAltSquareRect)) {
+        imgPieces[kPrincipalPiece]->setPixmap(*square);
+        imgPieces[kPrincipalPiece]->resize(square->size());
+    }
+    if (const std::optional<QPixmap> single = piclipSkin.clip(kAltSingleRect)) {
+        for (int i = 6; i <= 9; ++i) {
+            imgPieces[i]->setPixmap(*single);
+            imgPieces[i]->resize(single->size());
+        }
+    }
+}
+
+void BoardView::HideBoard()
+{
+    picMarks->hide();
+    for (QLabel* piece : imgPieces)
+        piece->hide();
+    for (QLabel* image : {imgUpFrame, imgLeftFrame, imgRightFrame, imgExit, imgTitle, imgCong})
+        image->hide();
+}
+
+void BoardView::ShowBoard()
+{
+    for (QLabel* piece : imgPieces)
+        piece->show();
+    for (QLabel* image : {imgUpFrame, imgLeftFrame, imgRightFrame, imgExit, imgTitle})
+        image->show();
+    picMarks->setGeometry(rect());
+    picMarks->show();
+    picMarks->raise();
+    setFocus();
+}
+
+void BoardView::ShowCongratulation()
+{
+    imgCong->move(static_cast<int>(halveRounded(width() - imgCong->width())),
+                  static_cast<int>(halveRounded(height() - imgCong->height())));
+    imgCong->show();
+    imgCong->raise();
+}
+
+void BoardView::HideCongratulation()
+{
+    imgCong->hide();
+}
+
+void BoardView::LayoutFrames()
+{
+    imgUpFrame->move(10, 10);
+    imgLeftFrame->move(10, 30);
+    imgRightFrame->move(270, 30);
+    imgExit->move(10, 330);
+    imgTitle->move(310, 10);
+}
+
+void BoardView::PlaceBoard(const GameSession& session)
+{
+    LayoutFrames();
+    Draw(session);
+}
+
+void BoardView::Draw(const GameSession& session)
+{
+    for (int16_t i = 0; i < kPieceCount; ++i) {
+        const PieceDrag::Cell cell = session.pictureCell(i);
+        imgPieces[i]->move(pieceLeftPx(cell.col), pieceTopPx(cell.row));
+    }
+    picMarks->setMarks(boardMarksOf(session));
+    Describe(session);
+}
+
+void BoardView::Describe(const GameSession& session)
+{
+    // Words are made only for what changed: a drag moves one picture, and
+    // where pieces can slide changes only with the board.
+    const Board& board = session.board();
+    const bool boardChanged = describedGrid_ != board.grid;
+    for (int16_t i = 0; i < kPieceCount; ++i) {
+        const PieceDrag::Cell cell = session.pictureCell(i);
+        if (!(describedAt_[i] == cell)) {
+            const QString name = spokenPiece(i, cell.col, cell.row);
+            if (imgPieces[i]->accessibleName() != name)
+                imgPieces[i]->setAccessibleName(name);
+            describedAt_[i] = cell;
+        }
+        if (boardChanged)
+            imgPieces[i]->setAccessibleDescription(spokenFreeWays(board, i));
+    }
+    describedGrid_ = board.grid;
+    const SpokenText spoken = spokenBoard(session);
+    if (accessibleName() != spoken.name)
+        setAccessibleName(spoken.name);
+    if (accessibleDescription() != spoken.description)
+        setAccessibleDescription(spoken.description);
+}
+
+}  // namespace quill

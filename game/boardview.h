@@ -1,0 +1,68 @@
+#pragma once
+
+#include "game/boardmarks.h"
+#include "game/skin/pictureclip.h"
+#include "model/gamesession.h"
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+class QLabel;
+
+namespace quill {
+
+// The board on the main window's client area: the sixteen pictures cut
+// from the skin, standing where the game has its pieces, the marks of
+// hints and of the keyboard over them, and what a screen reader is told of
+// them. It draws a GameSession and keeps no game state of its own.
+class BoardView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BoardView(QWidget* parent);
+
+    std::array<QLabel*, kPieceCount> imgPieces{};
+    QLabel* imgUpFrame;
+    QLabel* imgLeftFrame;
+    QLabel* imgRightFrame;
+    QLabel* imgExit;
+    QLabel* imgTitle;
+    QLabel* imgCong;
+    BoardMarksView* picMarks;
+    // The skin picture the pictures were cut from.
+    PictureClip piclipSkin;
+
+    // Cuts the sixteen pictures out of `skin` and shows them; places and
+    // visibility stay. False, and nothing changes, when a rectangle of the
+    // layout reaches outside the picture.
+    bool CutSkin(const PictureClip& skin);
+    // The skin's alternative pictures of the principal piece and the four
+    // single pieces (the About box's hidden sequence).
+    void ShowAlternativePictures();
+
+    void HideBoard();
+    void ShowBoard();
+    // Centres the banner in the client area and shows it.
+    void ShowCongratulation();
+    void HideCongratulation();
+
+    // The frames at their places and every picture where the game has it.
+    void PlaceBoard(const GameSession& session);
+    void LayoutFrames();
+    // The pictures, the marks and their spoken names after any change.
+    void Draw(const GameSession& session);
+
+    // The piece whose picture `object` is, or -1.
+    int16_t pieceOf(const QObject* object) const;
+
+private:
+    QLabel* makeImage(const char* name);
+    void Describe(const GameSession& session);
+
+    // What the piece pictures were last described with.
+    std::optional<decltype(Board::grid)> describedGrid_;
+    std::array<PieceDrag::Cell, kPieceCount> describedAt_{};
+};
+
+}  // namespace quill

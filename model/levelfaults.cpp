@@ -1,0 +1,78 @@
+#include "model/levelfaults.h"
+
+#include "model/shapes.h"
+#include "model/spoken.h"
+
+#include <array>
+
+namespace quill {
+namespace {
+
+QString pieceName(int piece)
+{
+    return QString::fromLatin1(shapeOf(piece).editorName);
+}
+
+}  // namespace
+
+PositionFault misplacedFault(const Positions& positions)
+{
+    PositionFault fault;
+    const int misplaced = firstMisplacedPiece(positions);
+    if (misplaced >= 0) {
+        fault.kind = PositionFault::Kind::Misplaced;
+        fault.piece = misplaced;
+        fault.value = positions[misplaced];
+    }
+    return fault;
+}
+
+PositionFault findPositionFault(const Positions& positions)
+{
+    PositionFault fault = misplacedFault(positions);
+    std::array<std::array<int, kColumns>, kRows> owner;
+    for (auto& row : owner)
+        row.fill(-1);
+    for (int piece = 0; piece < kPieceCount && fault.none(); ++piece) {
+        forEachCell(piece, columnOf(positions[piece]), rowOf(positions[piece]), [&](int col, int row) {
+            int& cell = owner[row][col];
+            if (cell >= 0 && fault.none()) {
+                fault.kind = PositionFault::Kind::Overlap;
+                fault.piece = piece;
+                fault.other = cell;
+                fault.col = col;
+                fault.row = row;
+            }
+            cell = piece;
+        });
+    }
+    return fault;
+}
+
+QString faultText(const PositionFault& fault)
+{
+    switch (fault.kind) {
+    case PositionFault::Kind::None:
+        break;
+    case PositionFault::Kind::Misplaced:
+        return QStringLiteral("%1 has no place on the board at position value %2.")
+            .arg(pieceName(fault.piece))
+            .arg(fault.value);
+    case PositionFault::Kind::Overlap:
+        return QStringLiteral("%1 and %2 share the cell in %3.")
+            .arg(pieceName(fault.other), pieceName(fault.piece), spokenCell(fault.col, fault.row));
+    }
+    return {};
+}
+
+QString levelRefusalText(int index, const PositionFault& fault)
+{
+    return QStringLiteral("Level %1 cannot be played because %2").arg(index + 1).arg(faultText(fault));
+}
+
+QString notOnBoardText(int piece)
+{
+    return pieceName(piece) + QStringLiteral(" is not on the board.");
+}
+
+}  // namespace quill
