@@ -1,6 +1,7 @@
 // A saved game as a player may leave it in the saved folder: any bytes,
 // any length. Loading either refuses it with a reason or yields a game
-// that can be put on the board and written back unchanged.
+// that can be put on the board and written back unchanged: a level of the
+// collection, or a random level whose name is a playable level's code.
 #include "fuzz/boardchecks.h"
 #include "fuzz/fuzzsupport.h"
 #include "model/board.h"
@@ -19,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const SavedGame decoded = decodeSavedGame(bytes);
         FUZZ_CHECK(decoded.name.size() == kNameLength);
         FUZZ_CHECK(encodeSavedGame(decoded) == bytes.left(kSavedGameSize));
-        const bool levelKnown = decoded.level >= 0 && decoded.level < kLevelCount;
+        const bool levelKnown = decoded.isRandom() ? dealtStartOf(decoded).has_value()
+                                                   : decoded.level >= 0 && decoded.level < kLevelCount;
         const bool piecesPlaced = firstMisplacedPiece(decoded.positions) < 0;
         FUZZ_CHECK(problem.isEmpty() == (levelKnown && piecesPlaced));
         for (int piece = 0; piece < kPieceCount; ++piece)

@@ -80,6 +80,10 @@ def saved_seeds():
         struct.pack("<ih", 5, 0) + b"Square 3  " + struct.pack("<10h", 3, 21, 0, 1, 20, 23, 31, 32, 40, 43))
     put("savedgame", "overlapping.sav",
         struct.pack("<ih", 5, 0) + b"Offboard  " + struct.pack("<10h", *([0] * 10)))
+    # A random level (level 0x7FFF) named by its code, and one mistyped.
+    put("savedgame", "random.sav", struct.pack("<ih", 3, 0x7FFF) + b"GGXT-4AN  " + struct.pack("<10h", *CLASSIC))
+    put("savedgame", "random-mistyped.sav",
+        struct.pack("<ih", 3, 0x7FFF) + b"GGXT-4AM  " + struct.pack("<10h", *CLASSIC))
 
 
 def settings_seeds():

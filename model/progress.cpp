@@ -1,5 +1,8 @@
 #include "model/progress.h"
 
+#include "model/levelcode.h"
+#include "model/solver.h"
+
 #include <QList>
 #include <limits>
 
@@ -9,6 +12,8 @@ namespace {
 // Far more than a record of 70 short lines ever needs.
 constexpr qint64 kProgressReadLimit = 256 * 1024;
 constexpr char kHeader[] = "# Quillmere progress: level, fewest steps, start position of the level\n";
+constexpr char kRandomHeader[] = "# Random levels: level code, fewest steps\n";
+constexpr char kRandomWord[] = "random";
 
 std::optional<long long> parseInteger(const QByteArray& word, long long low, long long high)
 {
@@ -17,6 +22,23 @@ std::optional<long long> parseInteger(const QByteArray& word, long long low, lon
     if (!ok || value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+// A win can be a record only in at least as many steps as its start needs.
+bool possibleWin(const Positions& start, int32_t steps)
+{
+    const int fewest = fewestSteps(start);
+    return fewest >= 0 && steps >= fewest;
+}
+
+template <typename Note>
+bool recordInFile(const QString& path, Note note)
+{
+    Progress progress = readProgressFile(path);
+    if (!note(progress))
+        return false;
+    writeProgressFile(path, progress);
+    return true;
 }
 
 }  // namespace
@@ -33,13 +55,42 @@ std::optional<int32_t> Progress::bestFor(int index, const Positions& start) cons
 
 bool Progress::noteWin(int index, const Positions& start, int32_t steps)
 {
-    if (index < 0 || index >= kLevelCount || steps < 0)
+    if (index < 0 || index >= kLevelCount || !possibleWin(start, steps))
         return false;
     const std::optional<int32_t> best = bestFor(index, start);
     if (best && *best <= steps)
         return false;
     records_[index] = Record{steps, start};
     return true;
+}
+
+std::optional<int32_t> Progress::bestForRandom(const Positions& start) const
+{
+    const auto found = random_.find(start);
+    if (found == random_.end())
+        return std::nullopt;
+    return found->second;
+}
+
+bool Progress::noteRandomWin(const Positions& start, int32_t steps)
+{
+    if (fewestSteps(start) < 1 || !possibleWin(start, steps))
+        return false;
+    const std::optional<int32_t> best = bestForRandom(start);
+    if (best && *best <= steps)
+        return false;
+    random_[start] = steps;
+    return true;
+}
+
+Progress::RandomTally Progress::randomTally() const
+{
+    RandomTally tally;
+    for (const auto& [start, best] : random_) {
+        ++tally.finished;
+        tally.inFewestSteps += best == fewestSteps(start);
+    }
+    return tally;
 }
 
 QByteArray Progress::encode() const
@@ -53,6 +104,10 @@ QByteArray Progress::encode() const
             bytes += ' ' + QByteArray::number(value);
         bytes += '\n';
     }
+    if (!random_.empty())
+        bytes += kRandomHeader;
+    for (const auto& [start, best] : random_)
+        bytes += kRandomWord + (' ' + levelCode(start).toLatin1()) + ' ' + QByteArray::number(best) + '\n';
     return bytes;
 }
 
@@ -61,6 +116,14 @@ Progress Progress::decode(const QByteArray& bytes)
     Progress progress;
     for (const QByteArray& line : bytes.split('\n')) {
         const QList<QByteArray> words = line.simplified().split(' ');
+        if (words.size() == 3 && words[0] == kRandomWord) {
+            const LevelCodeReading reading = readLevelCode(QString::fromLatin1(words[1]));
+            const auto best = reading.ok() ? parseInteger(words[2], reading.steps, std::numeric_limits<int32_t>::max())
+                                           : std::nullopt;
+            if (best && progress.bestForRandom(*reading.start).value_or(*best) >= *best)
+                progress.random_[*reading.start] = static_cast<int32_t>(*best);
+            continue;
+        }
         if (words.size() != 2 + kPieceCount || words[0].startsWith('#'))
             continue;
         const auto level = parseInteger(words[0], 1, kLevelCount);
@@ -90,6 +153,16 @@ Progress readProgressFile(const QString& path)
 FileStatus writeProgressFile(const QString& path, const Progress& progress)
 {
     return writeWholeFile(path, progress.encode());
+}
+
+bool recordWin(const QString& path, int index, const Positions& start, int32_t steps)
+{
+    return recordInFile(path, [&](Progress& progress) { return progress.noteWin(index, start, steps); });
+}
+
+bool recordRandomWin(const QString& path, const Positions& start, int32_t steps)
+{
+    return recordInFile(path, [&](Progress& progress) { return progress.noteRandomWin(start, steps); });
 }
 
 }  // namespace quill

@@ -1,6 +1,7 @@
 #include "model/savedgame.h"
 
 #include "model/codepage.h"
+#include "model/levelcode.h"
 #include "model/levelfaults.h"
 
 namespace quill {
@@ -41,12 +42,34 @@ QString savedGameProblem(const QByteArray& bytes)
             .arg(kSavedGameSize);
     }
     const SavedGame game = decodeSavedGame(bytes);
-    if (game.level < 0 || game.level >= kLevelCount) {
+    if (game.isRandom()) {
+        if (!readLevelCode(game.name).ok())
+            return QStringLiteral("The game is of a random level, but its name \"%1\" is not the code of a "
+                                  "level that can be played.")
+                .arg(game.name.trimmed());
+    } else if (game.level < 0 || game.level >= kLevelCount) {
         return QStringLiteral("The level number %1 is not one of the levels 1 to %2.")
             .arg(game.level + 1)
             .arg(kLevelCount);
     }
     return faultText(misplacedFault(game.positions));
+}
+
+SavedGame randomSavedGame(const Positions& dealtStart, int32_t steps, const Positions& current)
+{
+    SavedGame game;
+    game.steps = steps;
+    game.level = kRandomLevelMarker;
+    game.name = fitLevelName(levelCode(dealtStart));
+    game.positions = current;
+    return game;
+}
+
+std::optional<Positions> dealtStartOf(const SavedGame& game)
+{
+    if (!game.isRandom())
+        return std::nullopt;
+    return readLevelCode(game.name).start;
 }
 
 bool loadSavedGame(const QString& path, SavedGame& game, QString& problem)

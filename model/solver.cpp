@@ -631,17 +631,29 @@ const SlideSolver& slideSolver()
     return solver;
 }
 
+const std::vector<uint8_t>& slideDistances()
+{
+    static const std::vector<uint8_t> distance = slideSolver().distanceTable();
+    return distance;
+}
+
+int fewestSteps(const Positions& start)
+{
+    const int index = slideSolver().indexOf(start);
+    if (index < 0)
+        return -1;
+    const uint8_t d = slideDistances()[index];
+    return d == SlideSolver::kUnsolvable ? -1 : d;
+}
+
 std::array<LevelVerdict, kLevelCount> judgeLevels(const LevelTable& levels)
 {
-    const std::vector<uint8_t> distance = slideSolver().distanceTable();
     std::array<LevelVerdict, kLevelCount> verdicts;
     for (int k = 0; k < kLevelCount; ++k) {
         LevelVerdict& verdict = verdicts[k];
         verdict.fault = findPositionFault(levels[k].positions);
-        if (verdict.valid()) {
-            const uint8_t d = distance[slideSolver().indexOf(levels[k].positions)];
-            verdict.steps = d == SlideSolver::kUnsolvable ? -1 : d;
-        }
+        if (verdict.valid())
+            verdict.steps = fewestSteps(levels[k].positions);
     }
     return verdicts;
 }

@@ -96,6 +96,13 @@ private:
 // One solver for the whole program; built on first use.
 const SlideSolver& slideSolver();
 
+// Its distance table, computed on first use and kept for the program.
+const std::vector<uint8_t>& slideDistances();
+
+// The fewest steps that solve `start`: 0 when it is solved already, -1
+// when it has a fault or no sequence of slides solves it.
+int fewestSteps(const Positions& start);
+
 // What can be said of a level's start: its first fault, or the fewest
 // steps that solve it (0 when the principal piece already stands on the
 // goal, -1 when no sequence of slides does).

@@ -1,11 +1,14 @@
-// qlmtool: checks, lists and solves level collections and saved games, and
-// writes the shipped collection. Everything it knows about files, shapes
-// and slides comes from the model.
+// qlmtool: checks, lists and solves level collections and saved games,
+// writes the shipped collection, and deals and reads random levels.
+// Everything it knows about files, shapes and slides comes from the model.
 
+#include "model/board.h"
 #include "model/datafolders.h"
 #include "model/fileio.h"
+#include "model/levelcode.h"
 #include "model/levelfile.h"
 #include "model/programfolder.h"
+#include "model/randomlevel.h"
 #include "model/savedgame.h"
 #include "model/solver.h"
 #include "tools/collection.h"
@@ -30,9 +33,10 @@ enum ExitStatus { kSuccess = 0, kProblem = 1, kUsageError = 2 };
 
 const char kUsage[] = R"(Usage: qlmtool COMMAND [--json] [ARGUMENTS]
 
-Lists, checks and solves Quillmere level collections and saved games.
-Without FILE the commands read the level collection QLM.ZHN in qlmtool's
-own folder; file names are found without regard to case.
+Lists, checks and solves Quillmere level collections and saved games, and
+deals random levels with their level codes. Without FILE the commands read
+the level collection QLM.ZHN in qlmtool's own folder; file names are found
+without regard to case.
 
 Commands:
   list [FILE]                  one line per level: number, name, valid or
@@ -48,18 +52,27 @@ Commands:
   stats                        figures of the whole space of positions
   generate OUT                 writes the shipped collection of 70 levels to
                                OUT; the same bytes on every run
+  deal N                       deals a random level that needs exactly N
+                               steps at the fewest: its level code, its ten
+                               position values and its board
+  code CODE                    the level of a level code such as GGXT-4AN
+                               (any case, dashes and spaces left out or
+                               not): its board, position values and fewest
+                               steps
 
 A step is one piece slid any distance along its row or its column, as one
 drag in the game. A solution is printed one move per line as
 "piece P: FROM -> TO" with position values (row * 10 + column), then a last
-line "N steps".
+line "N steps". A board is printed as five rows of four cells, each the
+number of the piece on it or "." for an empty cell.
 
 Options:
-  --json       list, check, solve and stats print the same content as JSON
+  --json       list, check, solve, stats, deal and code print the same
+               content as JSON
   -h, --help   this text
 
-Exit status: 0 success, 1 a problem with a level, a position or a file,
-2 a usage error.
+Exit status: 0 success, 1 a problem with a level, a position, a level code
+or a file, 2 a usage error.
 )";
 
 QTextStream& out()
@@ -463,6 +476,75 @@ int generateCommand(const Arguments& args)
     return kSuccess;
 }
 
+// The board as five rows of four cells: the number of the piece on each
+// cell, "." where it is empty.
+QStringList boardRows(const Positions& positions)
+{
+    Board board;
+    board.SetPiecePositions(positions);
+    board.PlacePieces();
+    QStringList rows;
+    for (int row = 0; row < kRows; ++row) {
+        QString line;
+        for (int col = 0; col < kColumns; ++col) {
+            const int16_t piece = board.cell(col, row);
+            line += piece == Board::kEmpty ? QLatin1Char('.') : QChar(u'0' + piece);
+        }
+        rows << line;
+    }
+    return rows;
+}
+
+// One level of a code: deal and code print it alike.
+int printCodedLevel(const Arguments& args, const QString& code, const Positions& start, int steps)
+{
+    const QStringList rows = boardRows(start);
+    if (args.json) {
+        printJson(QJsonObject{{QStringLiteral("code"), code},
+                              {QStringLiteral("steps"), steps},
+                              {QStringLiteral("positions"), positionsJson(start)},
+                              {QStringLiteral("board"), QJsonArray::fromStringList(rows)}});
+        return kSuccess;
+    }
+    QStringList values;
+    for (int16_t value : start)
+        values << QString::number(value);
+    out() << "Level code:   " << code << "\n"
+          << "Fewest steps: " << steps << "\n"
+          << "Positions:    " << values.join(QLatin1Char(',')) << "\n\n";
+    for (const QString& row : rows) {
+        QString spaced;
+        for (QChar cell : row)
+            spaced += QLatin1Char(' ') + cell;
+        out() << " " << spaced << "\n";
+    }
+    out().flush();
+    return kSuccess;
+}
+
+int dealCommand(const Arguments& args)
+{
+    const DealRange range = dealRange();
+    bool ok = false;
+    const int steps = args.files.value(0).toInt(&ok);
+    if (args.level || args.positions || args.files.size() != 1 || !ok || steps < range.fewest || steps > range.most)
+        return usageError(QStringLiteral("deal needs one number of steps N from %1 to %2")
+                              .arg(range.fewest)
+                              .arg(range.most));
+    const std::optional<DealtLevel> level = dealLevel(steps);
+    return printCodedLevel(args, level->code, level->start, level->steps);
+}
+
+int codeCommand(const Arguments& args)
+{
+    if (args.level || args.positions || args.files.isEmpty())
+        return usageError(QStringLiteral("code needs a level code such as GGXT-4AN"));
+    const LevelCodeReading reading = readLevelCode(args.files.join(QLatin1Char(' ')));
+    if (!reading.ok())
+        return problem(reading.problem);
+    return printCodedLevel(args, reading.code, *reading.start, reading.steps);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -495,5 +577,9 @@ int main(int argc, char** argv)
         return statsCommand(*args);
     if (command == QLatin1String("generate"))
         return generateCommand(*args);
+    if (command == QLatin1String("deal"))
+        return dealCommand(*args);
+    if (command == QLatin1String("code"))
+        return codeCommand(*args);
     return usageError(QStringLiteral("unknown command '%1'").arg(command));
 }

@@ -1,5 +1,7 @@
+#include "model/levelcode.h"
 #include "model/savedgame.h"
 #include "model/settings.h"
+#include "model/solver.h"
 #include "tests/support/fixtures.h"
 
 #include <QTemporaryDir>
@@ -21,6 +23,8 @@ private slots:
     void badSavedGamesAreRefusedWithAReason_data();
     void badSavedGamesAreRefusedWithAReason();
     void missingSavedGameIsRefused();
+    void randomGameRoundTripsThroughTheFile();
+    void collectionGameNamedLikeACodeStaysACollectionGame();
     void gameNamesAreCheckedCharacterByCharacter_data();
     void gameNamesAreCheckedCharacterByCharacter();
 };
@@ -128,6 +132,11 @@ void TestPersistence::badSavedGamesAreRefusedWithAReason_data()
     g = crossGame();
     g.positions[7] = -5;
     QTest::newRow("negative") << encodeSavedGame(g) << "position value -5";
+    g = crossGame();
+    g.level = kRandomLevelMarker;
+    QTest::newRow("random level named Cross") << encodeSavedGame(g) << "random level, but its name \"Cross\"";
+    g.name = fitLevelName(levelCode({31, 21, 0, 3, 20, 23, 11, 12, 40, 43}));
+    QTest::newRow("random level already solved") << encodeSavedGame(g) << "is not the code of a level";
 }
 
 void TestPersistence::badSavedGamesAreRefusedWithAReason()
@@ -151,6 +160,46 @@ void TestPersistence::missingSavedGameIsRefused()
     QString problem;
     QVERIFY(!loadSavedGame(dir.filePath("gone.sav"), game, problem));
     QVERIFY2(problem.contains("No such file or directory"), qPrintable(problem));
+}
+
+void TestPersistence::randomGameRoundTripsThroughTheFile()
+{
+    // The classic start dealt as a random level, saved after its first slide.
+    const Positions start = test::classicStart();
+    const SolutionMove first = slideSolver().solve(start).moves.front();
+    Positions current = start;
+    current[first.piece] = first.to;
+    const SavedGame game = randomSavedGame(start, 1, current);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("random.sav");
+    QVERIFY(writeSavedGame(path, game).ok());
+    const QByteArray bytes = readAllBytes(path);
+    QCOMPARE(bytes.size(), 36);
+    QCOMPARE(bytes.mid(4, 12), QByteArray("\xFF\x7FGGXT-4AN  "));
+    SavedGame loaded;
+    QString problem;
+    QVERIFY2(loadSavedGame(path, loaded, problem), qPrintable(problem));
+    QCOMPARE(loaded, game);
+    QVERIFY(loaded.isRandom());
+    QCOMPARE(loaded.steps, 1);
+    QCOMPARE(loaded.positions, current);
+    QCOMPARE(dealtStartOf(loaded), std::optional<Positions>(start));
+}
+
+void TestPersistence::collectionGameNamedLikeACodeStaysACollectionGame()
+{
+    SavedGame game = crossGame();
+    game.name = QStringLiteral("GGXT-4AN  ");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("level5.sav");
+    QVERIFY(writeSavedGame(path, game).ok());
+    SavedGame loaded;
+    QString problem;
+    QVERIFY2(loadSavedGame(path, loaded, problem), qPrintable(problem));
+    QCOMPARE(loaded, game);
+    QVERIFY(!loaded.isRandom());
+    QVERIFY(!dealtStartOf(loaded));
 }
 
 void TestPersistence::gameNamesAreCheckedCharacterByCharacter_data()

@@ -61,6 +61,10 @@ private slots:
     void progressKeepsTheBestOfTheLevelAsPlayed();
     void brokenProgressFilesReadAsEmpty_data();
     void brokenProgressFilesReadAsEmpty();
+    void recordNeverClaimsFewerStepsThanTheStartNeeds();
+    void equalWinIsNoNewRecordAndLeavesTheFile();
+    void shorterRecordFileHoldsOnlyTheNewContent();
+    void randomLevelsCountOnceWithTheirBest();
     void spokenNamesSayWhatAndWhere();
 };
 
@@ -321,7 +325,7 @@ void TestSession::progressKeepsTheBestOfTheLevelAsPlayed()
     // Through the file and back.
     QTemporaryDir dir;
     const QString path = dir.filePath("qlm-progress.txt");
-    QVERIFY(progress.noteWin(69, start, 0));
+    QVERIFY(progress.noteWin(69, start, 90));
     QVERIFY(writeProgressFile(path, progress).ok());
     const Progress again = readProgressFile(path);
     QCOMPARE(again.records(), progress.records());
@@ -341,6 +345,7 @@ void TestSession::brokenProgressFilesReadAsEmpty_data()
     QTest::newRow("best beyond 32 bits") << QByteArray("3 2147483648 1 21 0 3 20 23 31 32 40 43\n") << 0;
     QTest::newRow("position beyond 16 bits") << QByteArray("3 17 1 21 0 3 20 23 31 32 40 32768\n") << 0;
     QTest::newRow("nine positions") << QByteArray("3 17 1 21 0 3 20 23 31 32 40\n") << 0;
+    QTest::newRow("thirteen words") << QByteArray("3 17 1 21 0 3 20 23 31 32 40 43 7\n") << 0;
     QTest::newRow("words") << QByteArray("three 17 1 21 0 3 20 23 31 32 40 43\n") << 0;
     QTest::newRow("bad lines around a good one") << "junk\n" + good + "4 x\r\n" << 1;
     QTest::newRow("crlf and blanks") << QByteArray(" 3\t17 1 21 0 3 20 23 31 32 40 43 \r\n") << 1;
@@ -358,6 +363,96 @@ void TestSession::brokenProgressFilesReadAsEmpty()
     if (records)
         QCOMPARE(progress.bestFor(2, test::classicStart()), std::optional<int32_t>(17));
     QCOMPARE(readProgressFile(dir.filePath("missing")).records(), Progress().records());
+}
+
+void TestSession::recordNeverClaimsFewerStepsThanTheStartNeeds()
+{
+    Progress progress;
+    const Positions start = test::classicStart();  // 90 steps at the fewest
+    QVERIFY(!progress.noteWin(4, start, 89));
+    QVERIFY(!progress.noteRandomWin(start, 89));
+    QVERIFY(progress.noteWin(4, start, 90));
+    QVERIFY(progress.noteRandomWin(start, 90));
+    Positions overlapping = start;
+    overlapping[9] = 40;
+    QVERIFY(!progress.noteWin(5, overlapping, 100));
+    const Positions unsolvable = {0, 2, 12, 13, 20, 32, 31, 40, 41, 43};
+    QVERIFY(!progress.noteWin(6, unsolvable, 100));
+    QVERIFY(!progress.noteRandomWin(unsolvable, 100));
+    // A level of the collection may start solved; a random level never does.
+    const Positions solved = {31, 21, 0, 3, 20, 23, 11, 12, 40, 43};
+    QVERIFY(progress.noteWin(7, solved, 0));
+    QVERIFY(!progress.noteRandomWin(solved, 0));
+    QVERIFY(!progress.records()[5] && !progress.records()[6]);
+    QCOMPARE(progress.randomRecords().size(), std::size_t(1));
+}
+
+void TestSession::equalWinIsNoNewRecordAndLeavesTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("qlm-progress.txt");
+    const Positions start = test::classicStart();
+    QVERIFY(recordWin(path, 4, start, 95));
+    QVERIFY(recordRandomWin(path, start, 92));
+    const QByteArray bytes = test::readAllBytes(path);
+    const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(yesterday, QFileDevice::FileModificationTime));
+    }
+    QVERIFY(!readProgressFile(path).noteWin(4, start, 95));
+    QVERIFY(!recordWin(path, 4, start, 95));
+    QVERIFY(!recordRandomWin(path, start, 92));
+    QCOMPARE(test::readAllBytes(path), bytes);
+    QCOMPARE(QFileInfo(path).lastModified().toSecsSinceEpoch(), yesterday.toSecsSinceEpoch());
+}
+
+void TestSession::shorterRecordFileHoldsOnlyTheNewContent()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("qlm-progress.txt");
+    Progress longer;
+    for (int k = 0; k < kLevelCount; ++k)
+        QVERIFY(longer.noteWin(k, test::classicStart(), 1000 + k));
+    QVERIFY(writeProgressFile(path, longer).ok());
+    Progress shorter;
+    QVERIFY(shorter.noteWin(2, test::classicStart(), 90));
+    QVERIFY(writeProgressFile(path, shorter).ok());
+    QVERIFY(shorter.encode().size() < longer.encode().size());
+    QCOMPARE(test::readAllBytes(path), shorter.encode());
+}
+
+void TestSession::randomLevelsCountOnceWithTheirBest()
+{
+    Progress progress;
+    const Positions classic = test::classicStart();                        // 90 steps, code GGXT-4AN
+    const Positions farthest = {1, 21, 23, 0, 32, 20, 40, 41, 13, 43};    // 101 steps
+    QVERIFY(progress.noteRandomWin(classic, 95));
+    QVERIFY(!progress.noteRandomWin(classic, 95));
+    QVERIFY(progress.noteRandomWin(classic, 90));
+    QVERIFY(progress.noteRandomWin(farthest, 120));
+    QVERIFY(progress.noteWin(0, classic, 100));
+    QCOMPARE(progress.bestForRandom(classic), std::optional<int32_t>(90));
+    QCOMPARE(progress.randomTally().finished, 2);
+    QCOMPARE(progress.randomTally().inFewestSteps, 1);
+
+    // The lines of the collection as before, then the random ones, which
+    // have too few words for a reader that knows only the collection.
+    const QByteArray bytes = progress.encode();
+    QVERIFY(bytes.startsWith("# Quillmere progress: level, fewest steps, start position of the level\n"
+                             "1 100 1 21 0 3 20 23 31 32 40 43\n#"));
+    QVERIFY(bytes.endsWith("\n# Random levels: level code, fewest steps\n"
+                           "random GGXT-4AN 90\nrandom 4H7A-RCC 120\n"));
+    const Progress again = Progress::decode(bytes);
+    QCOMPARE(again.records(), progress.records());
+    QCOMPARE(again.randomRecords(), progress.randomRecords());
+
+    // Mistyped codes, fewer steps than the level needs and extra words are
+    // skipped; of two lines of one code the better counts.
+    const Progress read = Progress::decode("random GGXT-4AM 95\nrandom GGXT-4AN 89\nrandom GGXT-4AN 95 1\n"
+                                           "random 4H7A-RCC 130\nrandom 4h7arcc 125\nrandom 4H7A-RCC 128\n");
+    QCOMPARE(read.randomRecords(), (std::map<Positions, int32_t>{{farthest, 125}}));
 }
 
 void TestSession::spokenNamesSayWhatAndWhere()

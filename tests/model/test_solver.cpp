@@ -1,6 +1,7 @@
 #include "model/board.h"
 #include "model/solver.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/plainsearch.h"
 
 #include <QtTest>
 
@@ -12,128 +13,14 @@
 #include <unordered_set>
 
 using namespace quill;
+using test::Metric;
+using test::placed;
+using test::plainNeighbours;
+using test::plainSearch;
+using test::PlainResult;
+using test::shapeKey;
 
 namespace {
-
-Board placed(const Positions& positions)
-{
-    Board board;
-    board.ClearGrid();
-    board.SetPiecePositions(positions);
-    board.PlacePieces();
-    return board;
-}
-
-// Same-shaped pieces alike: each cell shows the class of its piece, upper
-// case on the piece's top-left cell.
-std::string shapeKey(const Board& board)
-{
-    std::string key;
-    for (int row = 0; row < kRows; ++row)
-        for (int col = 0; col < kColumns; ++col) {
-            const int16_t piece = board.grid[row][col];
-            if (piece < 0) {
-                key += '.';
-                continue;
-            }
-            const char letter = "swtx"[static_cast<int>(shapeOf(piece).shapeClass)];
-            const bool topLeft = board.pieces[piece].col == col && board.pieces[piece].row == row;
-            key += topLeft ? char(letter - 'a' + 'A') : letter;
-        }
-    return key;
-}
-
-enum class Metric { Slides, SingleCells, AnyPath };
-
-// The positions one step away in `metric`, found with the board's own
-// slide tests, one cell at a time.
-std::vector<Positions> plainNeighbours(const Positions& positions, Metric metric)
-{
-    const Board board = placed(positions);
-    std::vector<Positions> result;
-    const int directions[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    for (int16_t piece = 0; piece < kPieceCount; ++piece) {
-        const int16_t col = columnOf(positions[piece]);
-        const int16_t row = rowOf(positions[piece]);
-        if (metric == Metric::AnyPath) {
-            // Every cell the piece reaches by one-cell slides while the others stand still.
-            Board scratch = board;
-            scratch.UnmarkPiece(piece, col, row);
-            std::set<std::pair<int, int>> seen = {{col, row}};
-            std::deque<std::pair<int, int>> open = {{col, row}};
-            while (!open.empty()) {
-                const auto [c, r] = open.front();
-                open.pop_front();
-                for (const auto& d : directions) {
-                    const int16_t nc = static_cast<int16_t>(c + d[0]);
-                    const int16_t nr = static_cast<int16_t>(r + d[1]);
-                    if (!topLeftAllowed(piece, nc, nr) || seen.count({nc, nr}))
-                        continue;
-                    const bool free = d[1] == 0 ? scratch.HorizontalPathFree(piece, c, nc, nr)
-                                                : scratch.VerticalPathFree(piece, r, nr, nc);
-                    if (!free)
-                        continue;
-                    seen.insert({nc, nr});
-                    open.push_back({nc, nr});
-                    Positions next = positions;
-                    next[piece] = positionValue(nc, nr);
-                    result.push_back(next);
-                }
-            }
-            continue;
-        }
-        for (const auto& d : directions) {
-            for (int distance = 1;; ++distance) {
-                const int nc = col + d[0] * distance, nr = row + d[1] * distance;
-                if (!topLeftAllowed(piece, nc, nr))
-                    break;
-                const bool free = d[1] == 0 ? board.HorizontalPathFree(piece, col, nc, row)
-                                            : board.VerticalPathFree(piece, row, nr, col);
-                if (!free)
-                    break;
-                Positions next = positions;
-                next[piece] = positionValue(nc, nr);
-                result.push_back(next);
-                if (metric == Metric::SingleCells)
-                    break;
-            }
-        }
-    }
-    return result;
-}
-
-struct PlainResult {
-    int steps = -1;     // to the nearest solved position, -1 when none is reached
-    int reached = 0;    // positions seen, same-shaped pieces alike
-};
-
-// Breadth first over real positions, with a position seen once per shape key.
-// With stopAtGoal false it goes on through the whole group.
-PlainResult plainSearch(const Positions& start, Metric metric, bool stopAtGoal = true)
-{
-    PlainResult result;
-    std::unordered_map<std::string, int> depth;
-    std::deque<Positions> open;
-    depth[shapeKey(placed(start))] = 0;
-    open.push_back(start);
-    while (!open.empty()) {
-        const Positions current = open.front();
-        open.pop_front();
-        const Board board = placed(current);
-        const int d = depth[shapeKey(board)];
-        if (board.IsSolved() && result.steps < 0) {
-            result.steps = d;
-            if (stopAtGoal)
-                break;
-        }
-        for (const Positions& next : plainNeighbours(current, metric)) {
-            if (depth.emplace(shapeKey(placed(next)), d + 1).second)
-                open.push_back(next);
-        }
-    }
-    result.reached = static_cast<int>(depth.size());
-    return result;
-}
 
 // Plays the moves on a board through the slide tests; fails the test on
 // any move the game would refuse. Returns the board afterwards.

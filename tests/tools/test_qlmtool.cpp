@@ -1,4 +1,5 @@
 #include "model/board.h"
+#include "model/levelcode.h"
 #include "model/levelfile.h"
 #include "model/savedgame.h"
 #include "model/solver.h"
@@ -144,6 +145,10 @@ private slots:
     void generateWritesTheShippedCollection();
     void generateReportsAnUnwritableTarget();
 
+    // deal and code
+    void dealPrintsALevelOfTheStepsAsked();
+    void codeShowsItsLevelOrWhyNot();
+
 private:
     QTemporaryDir dir_;
     QString file(const QString& name) const { return QDir(dir_.path()).filePath(name); }
@@ -162,7 +167,7 @@ void TestQlmTool::helpSucceeds()
         const Run result = run(args);
         QCOMPARE(result.status, 0);
         QVERIFY(result.out.startsWith(QStringLiteral("Usage: qlmtool")));
-        for (const char* command : {"list", "check", "solve --level N", "solve --positions", "stats", "generate OUT", "--json"})
+        for (const char* command : {"list", "check", "solve --level N", "solve --positions", "stats", "generate OUT", "deal N", "code CODE", "--json"})
             QVERIFY2(result.out.contains(QLatin1String(command)), command);
         QVERIFY(result.err.isEmpty());
     }
@@ -191,6 +196,10 @@ void TestQlmTool::usageErrorsExitWithTwo_data()
     QTest::newRow("stats with file") << QStringList{"stats", "x"} << "stats takes no arguments";
     QTest::newRow("generate without file") << QStringList{"generate"} << "exactly one OUT";
     QTest::newRow("generate json") << QStringList{"generate", "--json", "x"} << "exactly one OUT";
+    QTest::newRow("deal without N") << QStringList{"deal"} << "from 1 to 101";
+    QTest::newRow("deal 0") << QStringList{"deal", "0"} << "from 1 to 101";
+    QTest::newRow("deal 102") << QStringList{"deal", "102"} << "from 1 to 101";
+    QTest::newRow("code without code") << QStringList{"code", "--json"} << "code needs a level code";
 }
 
 void TestQlmTool::usageErrorsExitWithTwo()
@@ -504,6 +513,58 @@ void TestQlmTool::generateReportsAnUnwritableTarget()
     QCOMPARE(result.status, 1);
     QVERIFY2(result.err.contains(QStringLiteral("cannot write")), qPrintable(result.err));
     QVERIFY(!QFileInfo::exists(file(QStringLiteral("no/such/folder/QLM.ZHN"))));
+}
+
+void TestQlmTool::dealPrintsALevelOfTheStepsAsked()
+{
+    static const QRegularExpression head(QStringLiteral("^Level code:   (\\S+)\nFewest steps: (\\d+)\n"
+                                                        "Positions:    ([-\\d,]+)\n\n"));
+    for (int steps : {1, 101}) {
+        const Run text = run({QStringLiteral("deal"), QString::number(steps)});
+        QCOMPARE(text.status, 0);
+        const QRegularExpressionMatch match = head.match(text.out);
+        QVERIFY2(match.hasMatch(), qPrintable(text.out));
+        const std::optional<Positions> start = readLevelCode(match.captured(1)).start;
+        QVERIFY(start);
+        QCOMPARE(match.captured(2).toInt(), steps);
+        QCOMPARE(match.captured(3), positionsArgument(*start));
+        QCOMPARE(fewestSteps(*start), steps);
+        QCOMPARE(text.lines().size(), 3 + kRows);
+    }
+    const QJsonObject json = run({QStringLiteral("deal"), QStringLiteral("--json"), QStringLiteral("57")}).json().object();
+    const std::optional<Positions> start = readLevelCode(json[QStringLiteral("code")].toString()).start;
+    QVERIFY(start);
+    QCOMPARE(json[QStringLiteral("steps")].toInt(), 57);
+    QCOMPARE(fewestSteps(*start), 57);
+    QCOMPARE(json[QStringLiteral("positions")].toArray().first().toInt(), int(start->front()));
+}
+
+void TestQlmTool::codeShowsItsLevelOrWhyNot()
+{
+    const Run text = run({QStringLiteral("code"), QStringLiteral("ggxt"), QStringLiteral("4an")});
+    QCOMPARE(text.status, 0);
+    QCOMPARE(text.lines(), (QStringList{QStringLiteral("Level code:   GGXT-4AN"), QStringLiteral("Fewest steps: 90"),
+                                        QStringLiteral("Positions:    1,21,0,3,20,23,31,32,40,43"),
+                                        QStringLiteral("  2 0 0 3"), QStringLiteral("  2 0 0 3"),
+                                        QStringLiteral("  4 1 1 5"), QStringLiteral("  4 6 7 5"),
+                                        QStringLiteral("  8 . . 9")}));
+    const QJsonObject json = run({QStringLiteral("code"), QStringLiteral("--json"), QStringLiteral("GGXT-4AN")}).json().object();
+    QCOMPARE(json[QStringLiteral("code")].toString(), QStringLiteral("GGXT-4AN"));
+    QCOMPARE(json[QStringLiteral("steps")].toInt(), 90);
+    QCOMPARE(json[QStringLiteral("board")].toArray().first().toString(), QStringLiteral("2003"));
+
+    const std::pair<const char*, const char*> refused[] = {
+        {"GGXT-4AM", "typing mistake"}, {"6U3D-8UN", "solved already"}, {"YYYY-Y2X", "No level has this code"}};
+    for (const auto& [code, problem] : refused) {
+        for (bool json : {false, true}) {
+            const Run result = run(json ? QStringList{QStringLiteral("code"), QStringLiteral("--json"), QLatin1String(code)}
+                                        : QStringList{QStringLiteral("code"), QLatin1String(code)});
+            QCOMPARE(result.status, 1);
+            QVERIFY(result.out.isEmpty());
+            QVERIFY2(result.err.startsWith(QStringLiteral("qlmtool: ")) && result.err.contains(QLatin1String(problem)),
+                     qPrintable(result.err));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestQlmTool)
