@@ -43,6 +43,12 @@ int16_t BoardView::pieceOf(const QObject* object) const
     return -1;
 }
 
+bool BoardView::LoadSkin(const QString& path)
+{
+    const std::optional<PictureClip> skin = loadSkin(path, nullptr);
+    return skin && CutSkin(*skin);
+}
+
 bool BoardView::CutSkin(const PictureClip& skin)
 {
     std::array<QPixmap, kSkinLayout.size()> pictures;

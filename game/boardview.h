@@ -33,9 +33,11 @@ public:
     // The skin picture the pictures were cut from.
     PictureClip piclipSkin;
 
-    // Cuts the sixteen pictures out of `skin` and shows them; places and
-    // visibility stay. False, and nothing changes, when a rectangle of the
-    // layout reaches outside the picture.
+    // Loads the skin picture file at `path` and cuts the sixteen pictures
+    // out of it; places and visibility stay. False, and nothing changes,
+    // when the file cannot be loaded or a rectangle of the layout reaches
+    // outside the picture.
+    bool LoadSkin(const QString& path);
     bool CutSkin(const PictureClip& skin);
     // The skin's alternative pictures of the principal piece and the four
     // single pieces (the About box's hidden sequence).

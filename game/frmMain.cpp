@@ -79,11 +79,15 @@ frmMain::frmMain(const DataFolders& folders, QWidget* parent)
 
 void frmMain::BuildMenus()
 {
+    auto menu = [this](const char* caption, const char* name) {
+        QMenu* added = menuBar()->addMenu(QString::fromLatin1(caption));
+        added->setObjectName(QLatin1String(name));
+        return added;
+    };
     auto item = [this](QMenu* menu, const char* caption, void (frmMain::*handler)()) {
         return menu->addAction(QString::fromLatin1(caption), this, handler);
     };
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFile = menu("&File", "mnuFile");
     mnuNewGame = item(mnuFile, "&New Game", &frmMain::mnuNewGame_Click);
     mnuLoadGame = item(mnuFile, "&Load Game", &frmMain::mnuLoadGame_Click);
     mnuSaveGame = item(mnuFile, "&Save Game", &frmMain::mnuSaveGame_Click);
@@ -92,8 +96,7 @@ void frmMain::BuildMenus()
     mnuFile->addSeparator();
     mnuExit = item(mnuFile, "E&xit", &frmMain::mnuExit_Click);
 
-    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
-    mnuGame->setObjectName(QStringLiteral("mnuGame"));
+    mnuGame = menu("&Game", "mnuGame");
     mnuUndo = item(mnuGame, "&Undo", &frmMain::mnuUndo_Click);
     mnuUndo->setShortcut(QKeySequence::Undo);
     mnuRedo = item(mnuGame, "&Redo", &frmMain::mnuRedo_Click);
@@ -104,8 +107,7 @@ void frmMain::BuildMenus()
     mnuHint = item(mnuGame, "&Hint", &frmMain::mnuHint_Click);
     mnuProgress = item(mnuGame, "&Progress...", &frmMain::mnuProgress_Click);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelp = menu("&Help", "mnuHelp");
     mnuHTP = item(mnuHelp, "H&ow to Play", &frmMain::mnuHTP_Click);
     mnuHelp->addSeparator();
     mnuAbout = item(mnuHelp, "&About", &frmMain::mnuAbout_Click);
@@ -141,21 +143,12 @@ void frmMain::LoadLevels()
 
 bool frmMain::ApplySkin(const QString& fileName)
 {
-    if (!LoadSkinPictures(fileName)) {
+    if (fileName.isEmpty() || !picBoard->LoadSkin(folders_.skinPath(fileName))) {
         EndAfterSkinFailure(fileName);
         return false;
     }
-    RememberSkin(fileName);
-    return true;
-}
-
-bool frmMain::LoadSkinPictures(const QString& fileName)
-{
-    const std::optional<PictureClip> clip =
-        fileName.isEmpty() ? std::nullopt : loadSkin(folders_.skinPath(fileName), nullptr);
-    if (!clip || !picBoard->CutSkin(*clip))
-        return false;
     session_.SetSkin(fileName);
+    RememberSkin(fileName);
     return true;
 }
 
@@ -285,15 +278,8 @@ void frmMain::mnuLoadGame_Click()
     if (!OfferToSave(QStringLiteral("Quillmere - Load game")))
         return;
     session_.SetUnchanged();
-    {
-        frmFile chooser(this, absFilename);
-        chooser.bytFlag = 1;
-        chooser.setWindowTitle(QStringLiteral("Load Game"));
-        chooser.cmdSet->setText(QStringLiteral("Load Game"));
-        chooser.setFolder(folders_.savedFolder());
-        chooser.setPattern(QStringLiteral("*.sav"));
-        chooser.exec();
-    }
+    ChooseFile(1, QStringLiteral("Load Game"), QStringLiteral("Load Game"), {folders_.savedFolder()},
+               QStringLiteral("*.sav"));
     if (absFilename.isEmpty())
         return;
     SavedGame record;
@@ -311,15 +297,8 @@ void frmMain::mnuLoadGame_Click()
 
 void frmMain::mnuSetSkin_Click()
 {
-    {
-        frmFile chooser(this, absFilename);
-        chooser.bytFlag = 2;
-        chooser.setWindowTitle(QStringLiteral("Load Skin"));
-        chooser.cmdSet->setText(QStringLiteral("Set Skin"));
-        chooser.setFolders(folders_.skinFolders());
-        chooser.setPattern(QLatin1String(kSkinPattern));
-        chooser.exec();
-    }
+    ChooseFile(2, QStringLiteral("Load Skin"), QStringLiteral("Set Skin"), folders_.skinFolders(),
+               QLatin1String(kSkinPattern));
     if (absFilename.isEmpty() || !ApplySkin(absFilename))
         return;
     if (!codepage::canEncode(absFilename)) {
@@ -331,6 +310,18 @@ void frmMain::mnuSetSkin_Click()
                                                    "Rename the picture to keep it as your skin."),
                               Icon::Information, Buttons::Ok);
     }
+}
+
+void frmMain::ChooseFile(uint8_t mode, const QString& caption, const QString& setCaption,
+                         const QStringList& folders, const QString& pattern)
+{
+    frmFile chooser(this, absFilename);
+    chooser.bytFlag = mode;
+    chooser.setWindowTitle(caption);
+    chooser.cmdSet->setText(setCaption);
+    chooser.setFolders(folders);
+    chooser.setPattern(pattern);
+    chooser.exec();
 }
 
 void frmMain::mnuExit_Click()

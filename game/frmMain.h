@@ -104,13 +104,15 @@ protected:
 
 private:
     void BuildMenus();
+    // Shows the file chooser in `mode` (1: full path, 2: bare name) over the
+    // files of `folders` matching `pattern`; the answer is in absFilename.
+    void ChooseFile(uint8_t mode, const QString& caption, const QString& setCaption, const QStringList& folders,
+                    const QString& pattern);
     // Asks "Would you like to save the current game?" when the game changed
     // and saves on Yes; false when the player cancels.
     bool OfferToSave(const QString& title);
     // Asks the close question; false when the close is refused.
     bool Form_QueryUnload();
-    // Cuts the skin's pictures; false when it cannot be loaded or cut.
-    bool LoadSkinPictures(const QString& fileName);
     // Writes the skin as the settings file's, where its name can be kept.
     void RememberSkin(const QString& fileName);
     // Shows the skin error and ends the program, whatever the answer to the
