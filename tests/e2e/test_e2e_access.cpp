@@ -7,6 +7,7 @@
 #include "model/levelfile.h"
 #include "model/spoken.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/e2efixture.h"
 #include "tests/e2e/gameui.h"
 #include "tests/support/dragdriver.h"
 #include "tests/support/fixtures.h"
@@ -99,58 +100,22 @@ std::optional<PieceDrag::Cell> cellOfPlace(int piece, const QString& place)
 
 }  // namespace
 
-class TestE2eAccess : public QObject {
+class TestE2eAccess : public E2eTest {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+public:
+    TestE2eAccess() : E2eTest(true) {}
 
+private slots:
     void levelFinishedFromTheKeyboardAlone();
     void levelEditedAndSavedFromTheKeyboardAlone();
     void undoRedoAndHintsToTheWinAndTheRecord();
 
 private:
-    LevelTable shippedLevels() const;
-    // Starts the game and level 1 with New Game from the keyboard.
-    Problem startLevelOne(Program*& game, std::unique_ptr<GameUi>& ui);
     // Reads the tree of `program` until `done` holds of it.
     Problem waitForTree(qint64 pid, const std::function<QString(const AccessibleTree&)>& problemOf,
                         AccessibleTree* tree = nullptr);
-
-    std::unique_ptr<Session> session;
 };
-
-void TestE2eAccess::init()
-{
-    session = std::make_unique<Session>();
-    QUILL_E2E_OK(session->problem());
-    QUILL_E2E_OK(session->desktop().startAccessibility());
-}
-
-void TestE2eAccess::cleanup()
-{
-    session->leaveScreenshotIfFailed();
-    session.reset();
-}
-
-LevelTable TestE2eAccess::shippedLevels() const
-{
-    LevelTable levels;
-    readLevelFile(session->folder().file(QStringLiteral("QLM.ZHN")), levels);
-    return levels;
-}
-
-Problem TestE2eAccess::startLevelOne(Program*& game, std::unique_ptr<GameUi>& ui)
-{
-    game = &session->start(QStringLiteral("Quillmere"));
-    if (Problem p = game->startProblem(); !p.isEmpty())
-        return p;
-    ui = std::make_unique<GameUi>(session->desktop(), *game);
-    if (Problem p = ui->attach(); !p.isEmpty())
-        return p;
-    return ui->newGame(0, levelLine(shippedLevels(), 0));
-}
 
 Problem TestE2eAccess::waitForTree(qint64 pid, const std::function<QString(const AccessibleTree&)>& problemOf,
                                    AccessibleTree* tree)
@@ -172,17 +137,14 @@ Problem TestE2eAccess::waitForTree(qint64 pid, const std::function<QString(const
 
 void TestE2eAccess::levelFinishedFromTheKeyboardAlone()
 {
-    const LevelTable levels = shippedLevels();
     Problem solveProblem;
     const std::optional<std::vector<Move>> solution = optimalSolution(session->folder(), 1, &solveProblem);
     QVERIFY2(solution && !solution->empty(), qPrintable(solveProblem));
 
     Desktop& desktop = session->desktop();
-    Program* started = nullptr;
-    std::unique_ptr<GameUi> gameUi;
-    QUILL_E2E_OK(startLevelOne(started, gameUi));
-    Program& game = *started;
-    GameUi& ui = *gameUi;
+    QUILL_E2E_OK(startLevelOne());
+    Program& game = *this->game;
+    GameUi& ui = *this->ui;
     QUILL_E2E_OK(desktop.focus(ui.window().id));
 
     Positions positions = levels[0].positions;
@@ -325,18 +287,15 @@ void TestE2eAccess::levelEditedAndSavedFromTheKeyboardAlone()
 
 void TestE2eAccess::undoRedoAndHintsToTheWinAndTheRecord()
 {
-    const LevelTable levels = shippedLevels();
     Problem solveProblem;
     const std::optional<std::vector<Move>> solution = optimalSolution(session->folder(), 1, &solveProblem);
     QVERIFY2(solution && solution->size() >= 2, qPrintable(solveProblem));
     const QImage skin = skinPicture(session->folder().file(QStringLiteral("skins/default.bmp")));
 
     Desktop& desktop = session->desktop();
-    Program* started = nullptr;
-    std::unique_ptr<GameUi> gameUi;
-    QUILL_E2E_OK(startLevelOne(started, gameUi));
-    Program& game = *started;
-    GameUi& ui = *gameUi;
+    QUILL_E2E_OK(startLevelOne());
+    Program& game = *this->game;
+    GameUi& ui = *this->ui;
     Positions positions = levels[0].positions;
     QUILL_E2E_OK(ui.waitForBoard(positions, skin));
 

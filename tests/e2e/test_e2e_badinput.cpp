@@ -8,6 +8,7 @@
 #include "model/rounding.h"
 #include "model/shapes.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/e2efixture.h"
 #include "tests/e2e/gameui.h"
 #include "tests/support/fixtures.h"
 
@@ -60,13 +61,10 @@ std::optional<Move> oneStep(const Positions& positions)
 
 }  // namespace
 
-class TestE2eBadInput : public QObject {
+class TestE2eBadInput : public E2eTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     // The level collection
     void unreadableLevelFileEndsBothPrograms();
     void folderInPlaceOfTheLevelFileEndsTheGame();
@@ -94,37 +92,11 @@ private slots:
     void readOnlyProgramFolderUsesThePlayersFolder();
 
 private:
-    Program& startGame(Player player = Player::Tester);
     // Starts the game, New Game on level 1 and one step: a game with
     // something to lose, in `game` and `ui`.
     void startChangedGame(Player player);
     Problem handToPlayer();
-
-    std::unique_ptr<Session> session;
-    LevelTable levels;
-    Program* game = nullptr;
-    std::unique_ptr<GameUi> ui;
 };
-
-void TestE2eBadInput::init()
-{
-    session = std::make_unique<Session>();
-    QUILL_E2E_OK(session->problem());
-    QVERIFY(readLevelFile(session->folder().file(QStringLiteral("QLM.ZHN")), levels).ok());
-}
-
-void TestE2eBadInput::cleanup()
-{
-    session->leaveScreenshotIfFailed();
-    ui.reset();
-    game = nullptr;
-    session.reset();
-}
-
-Program& TestE2eBadInput::startGame(Player player)
-{
-    return session->start(QStringLiteral("Quillmere"), player);
-}
 
 Problem TestE2eBadInput::handToPlayer()
 {
@@ -133,11 +105,8 @@ Problem TestE2eBadInput::handToPlayer()
 
 void TestE2eBadInput::startChangedGame(Player player)
 {
-    game = &startGame(player);
-    QUILL_E2E_OK(game->startProblem());
-    ui = std::make_unique<GameUi>(session->desktop(), *game);
-    const QImage skin = skinPicture(session->folder().file(QStringLiteral("skins/default.bmp")));
-    QUILL_E2E_OK(ui->attach());
+    QUILL_E2E_OK(startGame(player));
+    const QImage skin = skinOfFolder();
     QUILL_E2E_OK(ui->newGame(0, levelLine(levels, 0)));
     Positions positions = levels[0].positions;
     QUILL_E2E_OK(ui->waitForBoard(positions, skin));
@@ -155,7 +124,7 @@ void TestE2eBadInput::unreadableLevelFileEndsBothPrograms()
     QUILL_E2E_OK(handToPlayer());
     QVERIFY(folder.setMode(QStringLiteral("QLM.ZHN"), 0));
 
-    Program& game = startGame(Player::Unprivileged);
+    Program& game = launchGame(Player::Unprivileged);
     QUILL_E2E_OK(game.startProblem());
     QUILL_E2E_OK(session->desktop().answer(kGameError, game.pid(), {QStringLiteral("Return")}));
     QVERIFY2(game.waitForEnd(), "the game went on without its levels");
@@ -178,7 +147,7 @@ void TestE2eBadInput::folderInPlaceOfTheLevelFileEndsTheGame()
     QVERIFY(QFile::remove(folder.file(QStringLiteral("QLM.ZHN"))));
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("QLM.ZHN/inside")));
 
-    Program& game = startGame();
+    Program& game = launchGame();
     QUILL_E2E_OK(game.startProblem());
     QUILL_E2E_OK(session->desktop().answer(kGameError, game.pid(), {QStringLiteral("Return")}));
     QVERIFY2(game.waitForEnd(), "the game went on without its levels");
@@ -227,7 +196,7 @@ void TestE2eBadInput::shortLevelFileGivesClearedLevels()
     writeAllBytes(levelPath, shortFile);
     const LevelTable shortLevels = decodeLevelTable(shortFile);
 
-    Program& game = startGame();
+    Program& game = launchGame();
     QUILL_E2E_OK(game.startProblem());
     GameUi ui(session->desktop(), game);
     QUILL_E2E_OK(ui.attach());
@@ -446,7 +415,7 @@ void TestE2eBadInput::damagedSkinInTheSettingsEndsEachStart()
     // The setting names a file that exists, so it stands; the picture fails
     // at every start until the player mends or deletes it.
     for (int start = 0; start < 2; ++start) {
-        Program& game = startGame();
+        Program& game = launchGame();
         QUILL_E2E_OK(game.startProblem());
         QUILL_E2E_OK(session->desktop().answer(kSkinError, game.pid(), {QStringLiteral("Return")}));
         QVERIFY2(game.waitForEnd(), "the game went on with a damaged skin");
@@ -455,7 +424,7 @@ void TestE2eBadInput::damagedSkinInTheSettingsEndsEachStart()
     QCOMPARE(readAllBytes(folder.file(QStringLiteral("skins/broken.jpg"))), wood.left(wood.size() / 2));
 
     QVERIFY(QFile::remove(folder.file(QStringLiteral("skins/broken.jpg"))));
-    Program& mended = startGame();
+    Program& mended = launchGame();
     GameUi ui(session->desktop(), mended);
     QUILL_E2E_OK(ui.attach());
     QCOMPARE(readAllBytes(folder.file(QStringLiteral("qlm.ini"))), QByteArray("default.bmp\r\n"));
@@ -476,7 +445,7 @@ void TestE2eBadInput::settingsThatCannotBeReadOrWritten()
     // Unreadable: the default skin is used; a file the player protected
     // is not replaced.
     Desktop& desktop = session->desktop();
-    Program& game = startGame(Player::Unprivileged);
+    Program& game = launchGame(Player::Unprivileged);
     QUILL_E2E_OK(game.startProblem());
     GameUi ui(desktop, game);
     QUILL_E2E_OK(ui.attach());
@@ -518,7 +487,7 @@ void TestE2eBadInput::fileInPlaceOfTheSkinsFolderEndsTheGame()
     QVERIFY(QDir(folder.file(QStringLiteral("skins"))).removeRecursively());
     writeAllBytes(folder.file(QStringLiteral("skins")), "a file, not a folder");
 
-    Program& game = startGame();
+    Program& game = launchGame();
     QUILL_E2E_OK(game.startProblem());
     QUILL_E2E_OK(session->desktop().answer(kSkinError, game.pid(), {QStringLiteral("Return")}));
     QVERIFY2(game.waitForEnd(), "the game went on without its skins");
@@ -531,7 +500,7 @@ void TestE2eBadInput::folderInPlaceOfTheSettingsKeepsTheDefaultSkin()
     const ProgramFolder& folder = session->folder();
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("qlm.ini/inside")));
 
-    Program& game = startGame();
+    Program& game = launchGame();
     QUILL_E2E_OK(game.startProblem());
     GameUi ui(session->desktop(), game);
     QUILL_E2E_OK(ui.attach());
@@ -551,7 +520,7 @@ void TestE2eBadInput::readOnlyProgramFolderWithoutSavedEndsTheGame()
     QVERIFY(folder.setMode(QString(), 0555));
     QVERIFY(::chmod(QFile::encodeName(folder.playerDataHome()).constData(), 0555) == 0);
 
-    Program& game = startGame(Player::Unprivileged);
+    Program& game = launchGame(Player::Unprivileged);
     QUILL_E2E_OK(game.startProblem());
     QUILL_E2E_OK(session->desktop().answer(kGameError, game.pid(), {QStringLiteral("Return")}));
     QVERIFY2(game.waitForEnd(), "the game went on without a folder to write to");

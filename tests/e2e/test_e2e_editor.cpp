@@ -5,6 +5,7 @@
 #include "model/rounding.h"
 #include "model/shapes.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/e2efixture.h"
 #include "tests/e2e/gameui.h"
 #include "tests/support/fixtures.h"
 
@@ -59,32 +60,15 @@ std::array<std::array<QRgb, kColumns>, kRows> gridColours(const Positions& posit
 
 }  // namespace
 
-class TestE2eEditor : public QObject {
+class TestE2eEditor : public E2eTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void renamedAndChangedLevelReachesTheGame();
 
 private:
     Problem gridShows(const Window& editor, const Positions& positions);
-
-    std::unique_ptr<Session> session;
 };
-
-void TestE2eEditor::init()
-{
-    session = std::make_unique<Session>();
-    QUILL_E2E_OK(session->problem());
-}
-
-void TestE2eEditor::cleanup()
-{
-    session->leaveScreenshotIfFailed();
-    session.reset();
-}
 
 Problem TestE2eEditor::gridShows(const Window& editor, const Positions& positions)
 {

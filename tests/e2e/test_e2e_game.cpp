@@ -4,6 +4,7 @@
 
 #include "model/levelfile.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/e2efixture.h"
 #include "tests/e2e/gameui.h"
 #include "tests/support/fixtures.h"
 
@@ -26,48 +27,16 @@ const QRect kBanner(19, 182, 370, 40);
 
 }  // namespace
 
-class TestE2eGame : public QObject {
+class TestE2eGame : public E2eTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void firstStartCreatesFoldersAndSettings();
     void firstStartWithoutSkinsCreatesTheFolderThenEnds();
     void levelOneIsWonWithItsOptimalSolution();
     void gameSavedMidwayIsLoadedAfterARestart();
 
-private:
-    LevelTable shippedLevels() const;
-    QImage defaultSkin() const;
-
-    std::unique_ptr<Session> session;
 };
-
-void TestE2eGame::init()
-{
-    session = std::make_unique<Session>();
-    QUILL_E2E_OK(session->problem());
-}
-
-void TestE2eGame::cleanup()
-{
-    session->leaveScreenshotIfFailed();
-    session.reset();
-}
-
-LevelTable TestE2eGame::shippedLevels() const
-{
-    LevelTable levels;
-    readLevelFile(session->folder().file(QStringLiteral("QLM.ZHN")), levels);
-    return levels;
-}
-
-QImage TestE2eGame::defaultSkin() const
-{
-    return skinPicture(session->folder().file(QStringLiteral("skins/default.bmp")));
-}
 
 void TestE2eGame::firstStartCreatesFoldersAndSettings()
 {
@@ -125,11 +94,10 @@ void TestE2eGame::firstStartWithoutSkinsCreatesTheFolderThenEnds()
 
 void TestE2eGame::levelOneIsWonWithItsOptimalSolution()
 {
-    const LevelTable levels = shippedLevels();
     Problem solveProblem;
     const std::optional<std::vector<Move>> solution = optimalSolution(session->folder(), 1, &solveProblem);
     QVERIFY2(solution && !solution->empty(), qPrintable(solveProblem));
-    const QImage skin = defaultSkin();
+    const QImage skin = skinOfFolder();
 
     Program& game = session->start(QStringLiteral("Quillmere"));
     QUILL_E2E_OK(game.startProblem());
@@ -185,12 +153,11 @@ void TestE2eGame::levelOneIsWonWithItsOptimalSolution()
 
 void TestE2eGame::gameSavedMidwayIsLoadedAfterARestart()
 {
-    const LevelTable levels = shippedLevels();
     const QByteArray levelFile = readAllBytes(session->folder().file(QStringLiteral("QLM.ZHN")));
     Problem solveProblem;
     const std::optional<std::vector<Move>> solution = optimalSolution(session->folder(), 1, &solveProblem);
     QVERIFY2(solution && solution->size() >= 2, qPrintable(solveProblem));
-    const QImage skin = defaultSkin();
+    const QImage skin = skinOfFolder();
     Desktop& desktop = session->desktop();
 
     Program& first = session->start(QStringLiteral("Quillmere"));

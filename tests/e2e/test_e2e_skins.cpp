@@ -3,6 +3,7 @@
 #include "game/skin/skinlayout.h"
 #include "model/levelfile.h"
 #include "tests/e2e/desktop.h"
+#include "tests/e2e/e2efixture.h"
 #include "tests/e2e/gameui.h"
 #include "tests/support/fixtures.h"
 
@@ -26,13 +27,10 @@ bool decodedByTheTest(const QString& skin)
 
 }  // namespace
 
-class TestE2eSkins : public QObject {
+class TestE2eSkins : public E2eTest {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void everyShippedSkinIsUsedByTheNextStart();
 
 private:
@@ -42,26 +40,7 @@ private:
     void startWithBoard(const QString& skin, const QImage& expected);
     // Waits until the board area holds still and returns it.
     QImage settledBoard(const QImage& differentFrom);
-
-    std::unique_ptr<Session> session;
-    std::unique_ptr<GameUi> ui;
-    Program* game = nullptr;
-    LevelTable levels;
 };
-
-void TestE2eSkins::init()
-{
-    session = std::make_unique<Session>();
-    QUILL_E2E_OK(session->problem());
-    readLevelFile(session->folder().file(QStringLiteral("QLM.ZHN")), levels);
-}
-
-void TestE2eSkins::cleanup()
-{
-    session->leaveScreenshotIfFailed();
-    ui.reset();
-    session.reset();
-}
 
 QImage TestE2eSkins::settledBoard(const QImage& differentFrom)
 {
@@ -80,10 +59,7 @@ QImage TestE2eSkins::settledBoard(const QImage& differentFrom)
 
 void TestE2eSkins::startWithBoard(const QString& skin, const QImage& expected)
 {
-    game = &session->start(QStringLiteral("Quillmere"));
-    QUILL_E2E_OK(game->startProblem());
-    ui = std::make_unique<GameUi>(session->desktop(), *game);
-    QUILL_E2E_OK(ui->attach());
+    QUILL_E2E_OK(startGame());
     QCOMPARE(readAllBytes(session->folder().file(QStringLiteral("qlm.ini"))), (skin + QStringLiteral("\r\n")).toLatin1());
     QUILL_E2E_OK(ui->newGame(0, levelLine(levels, 0)));
     if (decodedByTheTest(skin)) {

@@ -308,7 +308,7 @@ void TestEditorGrid::verdictFollowsEveryChange()
 {
     LevelTable levels = sampleLevels();
     // Level 2: the principal piece one row above the goal, the cells below it free.
-    levels[1].positions = {21, 1, 0, 3, 20, 23, 11, 12, 40, 43};
+    levels[1].positions = oneSlideFromTheGoal();
     // Level 3: two pieces overlap; level 4: a piece without a place.
     levels[2].positions[6] = 0;
     levels[3].positions[3] = 45;

@@ -276,7 +276,7 @@ void TestBoardDisplay::winShowsOnlyTheCentredBanner()
 {
     LevelTable levels = sampleLevels();
     // The principal piece one row above the goal.
-    levels[0].positions = {21, 1, 0, 3, 20, 23, 11, 12, 40, 43};
+    levels[0].positions = oneSlideFromTheGoal();
     StartedGame game(levels);
     game.newGame(0);
     bool bannerShownFirst = false;

@@ -20,18 +20,6 @@ using Answer = UserDialogs::Answer;
 
 namespace {
 
-// The principal piece one row above the goal with both goal cells of the
-// bottom row free; the single piece 8 can slide into them and back.
-//   2 1 1 3
-//   2 6 7 3
-//   4 0 0 5
-//   4 0 0 5
-//   8 . . 9
-Positions oneSlideFromTheGoal()
-{
-    return {21, 1, 0, 3, 20, 23, 11, 12, 40, 43};
-}
-
 LevelTable levelsWithShortGame(int index)
 {
     LevelTable levels = sampleLevels();

@@ -516,7 +516,7 @@ void TestSavedGames::loadedNameShowsInStatusAndNewGameList()
 void TestSavedGames::loadAfterAWinHidesTheBanner()
 {
     LevelTable levels = sampleLevels();
-    levels[0].positions = {21, 1, 0, 3, 20, 23, 11, 12, 40, 43};
+    levels[0].positions = oneSlideFromTheGoal();
     SavingGame game(levels);
     frmMain& w = *game.window;
     game.newGame(3);

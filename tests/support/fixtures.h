@@ -12,9 +12,13 @@ namespace quill::test {
 // 1x2 pieces at the sides, singles in row 3 and row 4's corners.
 Positions classicStart();
 
-// The principal piece one row above the goal: 0 at (1,2), the wide piece
-// at (1,0), tall pieces at the sides, singles at (1,1), (2,1), (0,4) and
-// (3,4); (1,4) and (2,4) are empty below the principal piece.
+// The principal piece one row above the goal, with both goal cells of the
+// bottom row free; the single piece 8 can slide into them and back.
+//   2 1 1 3
+//   2 6 7 3
+//   4 0 0 5
+//   4 0 0 5
+//   8 . . 9
 Positions oneSlideFromTheGoal();
 
 // A table of 70 valid, distinct-looking levels (names "Level k").
