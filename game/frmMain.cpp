@@ -404,8 +404,7 @@ bool frmMain::LevelPlayable(int16_t index)
 
 bool frmMain::SaveFileExists(const QString& name) const
 {
-    const QString fileName = name + QLatin1String(kSavedGameExtension);
-    return entryKind(folders_.savedFolder(), fileName) == EntryKind::File;
+    return pathKind(folders_.savedGameFile(name)) == EntryKind::File;
 }
 
 void frmMain::SaveGame()
@@ -423,7 +422,7 @@ void frmMain::SaveGame()
 
     const QString fileName = *entered + QLatin1String(kSavedGameExtension);
     const QString shownPath = joinPath(joinPath(folders_.writeFolder(), QLatin1String(kSavedFolderName)), fileName);
-    const FileStatus status = writeSavedGame(resolvePath(folders_.savedFolder(), fileName), record);
+    const FileStatus status = writeSavedGame(folders_.savedGameFile(*entered), record);
     if (!status.ok()) {
         userDialogs().message(this, QStringLiteral("Quillmere - Saving Error"),
                               QStringLiteral("An error occurred while attempting saving game data\n")

@@ -75,6 +75,11 @@ QString DataFolders::savedFolder() const
     return writtenFile(QLatin1String(kSavedFolderName));
 }
 
+QString DataFolders::savedGameFile(const QString& gameName) const
+{
+    return resolvePickedPath(savedFolder(), gameName + QLatin1String(kSavedGameExtension));
+}
+
 QStringList DataFolders::skinFolders() const
 {
     QStringList folders;
@@ -86,13 +91,11 @@ QStringList DataFolders::skinFolders() const
 
 std::optional<QString> DataFolders::foundSkin(const QString& name) const
 {
-    // A name with a folder part could reach outside the skins folders.
-    if (name.isEmpty() || name.contains(QLatin1Char('/')))
-        return std::nullopt;
-    for (const QString& folder : skinFolders()) {
-        if (entryKind(folder, name) == EntryKind::File)
-            return resolvePath(folder, name);
-    }
+    // A name with a folder part, which could reach outside the skins
+    // folders, finds nothing.
+    const std::optional<QString> found = findPickedEntry(skinFolders(), name);
+    if (found && pathKind(*found) == EntryKind::File)
+        return found;
     return std::nullopt;
 }
 

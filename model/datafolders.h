@@ -42,10 +42,16 @@ public:
     QString writtenFile(const QString& name) const;
 
     QString savedFolder() const;
+    // The file of the saved game the player named `gameName`: the file of
+    // that exact spelling when there is one, so that a game saved as "foo"
+    // never replaces "Foo".
+    QString savedGameFile(const QString& gameName) const;
     // The player's skins folder first, when there is one, then the installed one.
     QStringList skinFolders() const;
-    // The skin picture of that name in the first skins folder that has it;
-    // when none has, where the installed one would be.
+    // The skin picture of that name: the picture of that exact spelling in
+    // the first skins folder that has one, otherwise one of another spelling
+    // (the player's folder first); when none has, where the installed one
+    // would be.
     QString skinPath(const QString& name) const;
     bool skinExists(const QString& name) const;
 

@@ -53,6 +53,7 @@ void TestDataFolders::writableProgramFolderKeepsEverything()
     QCOMPARE(folders.writeFolder(), program.path());
     QCOMPARE(folders.levelFileToRead(kEditorLevelFileName), program.filePath("QLM.ZHN"));
     QCOMPARE(folders.savedFolder(), program.filePath("saved"));
+    QCOMPARE(folders.savedGameFile("Mine"), program.filePath("saved/Mine.sav"));
     QCOMPARE(folders.writtenFile("qlm.ini"), program.filePath("qlm.ini"));
     QCOMPARE(folders.skinFolders(), QStringList{program.filePath("skins")});
 
@@ -123,8 +124,11 @@ void TestDataFolders::skinsComeFromBothFolders()
     QCOMPARE(folders.skinFolders(), (QStringList{player.filePath("skins"), program.filePath("skins")}));
     QCOMPARE(folders.skinPath("default.bmp"), program.filePath("skins/default.bmp"));
     QCOMPARE(folders.skinPath("own.gif"), player.filePath("skins/own.gif"));
-    // The player's picture of a name hides the installed one.
+    // The player's picture of a name hides the installed one, but the
+    // spelling picked is the picture meant, in whichever folder it is.
     QCOMPARE(folders.skinPath("BOTH.BMP"), player.filePath("skins/Both.bmp"));
+    QCOMPARE(folders.skinPath("both.bmp"), program.filePath("skins/both.bmp"));
+    QCOMPARE(folders.skinPath("Both.bmp"), player.filePath("skins/Both.bmp"));
     QVERIFY(folders.skinExists("own.gif") && folders.skinExists("default.bmp"));
     QVERIFY(!folders.skinExists("missing.bmp"));
     QCOMPARE(folders.skinPath("missing.bmp"), program.filePath("skins/missing.bmp"));
