@@ -39,14 +39,21 @@ FileStatus makeFolder(const QString& folder)
     return FileStatus::success(folder);
 }
 
+bool isInstalledCopy(const QString& programFolder)
+{
+    return entryKind(programFolder, QLatin1String(kInstalledMarkerName)) == EntryKind::File;
+}
+
 DataFolders DataFolders::forProgram(const QString& programFolder)
 {
-    return {programFolder, playerDataFolder(), folderWritable(programFolder)};
+    // Whoever may write to an installed copy's folder (root, say) still
+    // keeps the player's files out of the package's files.
+    return {programFolder, playerDataFolder(), !isInstalledCopy(programFolder) && folderWritable(programFolder)};
 }
 
 DataFolders::DataFolders(const QString& programFolder, const QString& playerFolder,
-                         bool programFolderWritable)
-    : programFolder_(programFolder), playerFolder_(playerFolder), programFolderWritable_(programFolderWritable)
+                         bool programFolderTakesWrites)
+    : programFolder_(programFolder), playerFolder_(playerFolder), programFolderTakesWrites_(programFolderTakesWrites)
 {
 }
 

@@ -39,6 +39,8 @@ private slots:
     void playersCopyWinsOverANewerInstalledFile();
     void skinsComeFromBothFolders();
     void theRunningProgramDecidesByWhatItMayWrite();
+    void installedCopyIsKnownByTheInstallsMarker_data();
+    void installedCopyIsKnownByTheInstallsMarker();
 };
 
 void TestDataFolders::writableProgramFolderKeepsEverything()
@@ -158,6 +160,40 @@ void TestDataFolders::theRunningProgramDecidesByWhatItMayWrite()
         QCOMPARE(playerDataFolder(), QDir::homePath() + "/.local/share/quillmere");
     }
     qputenv("XDG_DATA_HOME", saved);
+}
+
+void TestDataFolders::installedCopyIsKnownByTheInstallsMarker_data()
+{
+    QTest::addColumn<QString>("marker");  // "file", "folder" or none
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<bool>("playersFolder");
+    QTest::newRow("own copy") << QString() << true << false;
+    QTest::newRow("installed, writable (by root, say)") << "file" << true << true;
+    QTest::newRow("installed, read-only") << "file" << false << true;
+    QTest::newRow("own copy, read-only") << QString() << false << true;
+    QTest::newRow("a folder of the marker's name") << "folder" << true << false;
+}
+
+void TestDataFolders::installedCopyIsKnownByTheInstallsMarker()
+{
+    QFETCH(QString, marker);
+    QFETCH(bool, writable);
+    QFETCH(bool, playersFolder);
+    if (!writable && ::geteuid() == 0)
+        QSKIP("root writes into every folder");
+    QTemporaryDir program;
+    writeAllBytes(program.filePath("QLM.ZHN"), encodeLevelTable(sampleLevels()));
+    if (marker == "file")
+        writeAllBytes(program.filePath(kInstalledMarkerName), "installed");
+    else if (marker == "folder")
+        QVERIFY(QDir(program.path()).mkdir(kInstalledMarkerName));
+    const auto allowed = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    QFile::setPermissions(program.path(), writable ? allowed | QFileDevice::WriteOwner : allowed);
+    const DataFolders folders = DataFolders::forProgram(program.path());
+    QFile::setPermissions(program.path(), allowed | QFileDevice::WriteOwner);
+    QCOMPARE(isInstalledCopy(program.path()), marker == "file");
+    QCOMPARE(folders.usesPlayerFolder(), playersFolder);
+    QCOMPARE(folders.writeFolder(), playersFolder ? playerDataFolder() : program.path());
 }
 
 QTEST_GUILESS_MAIN(TestDataFolders)
