@@ -93,17 +93,16 @@ void frmFile::setPattern(const QString& pattern)
 void frmFile::refresh()
 {
     filList->clear();
-    // Each listed name with the folder it was found in. Names are found
-    // without regard to case: a name of an earlier folder hides every
-    // spelling of it in the later ones.
+    // Each listed name with the folder it was found in. A picked name means
+    // the file of that exact spelling in the first folder that has it, so a
+    // name of an earlier folder hides that spelling in the later ones, and
+    // only that one.
     std::vector<std::pair<QString, QString>> listed;
     for (const QString& folder : folders_) {
         const std::size_t earlier = listed.size();
         for (const QString& name : matchingFiles(folder, pattern_)) {
             const auto end = listed.begin() + static_cast<std::ptrdiff_t>(earlier);
-            if (std::none_of(listed.begin(), end, [&](const auto& entry) {
-                    return entry.first.compare(name, Qt::CaseInsensitive) == 0;
-                }))
+            if (std::none_of(listed.begin(), end, [&](const auto& entry) { return entry.first == name; }))
                 listed.emplace_back(name, folder);
         }
     }

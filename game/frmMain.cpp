@@ -240,8 +240,7 @@ void frmMain::StartLevel(int16_t index)
 
 bool frmMain::SaveFileExists(const QString& name) const
 {
-    const QString fileName = name + QLatin1String(kSavedGameExtension);
-    return entryKind(folders_.savedFolder(), fileName) == EntryKind::File;
+    return pathKind(folders_.savedGameFile(name)) == EntryKind::File;
 }
 
 void frmMain::SaveGame()
@@ -252,7 +251,7 @@ void frmMain::SaveGame()
         return;
     const QString fileName = *entered + QLatin1String(kSavedGameExtension);
     const QString shownPath = joinPath(joinPath(folders_.writeFolder(), QLatin1String(kSavedFolderName)), fileName);
-    const FileStatus status = writeSavedGame(resolvePath(folders_.savedFolder(), fileName), session_.SavedRecord());
+    const FileStatus status = writeSavedGame(folders_.savedGameFile(*entered), session_.SavedRecord());
     if (!status.ok()) {
         userDialogs().message(this, QStringLiteral("Quillmere - Saving Error"),
                               QStringLiteral("An error occurred while attempting saving game data\n")

@@ -39,14 +39,21 @@ FileStatus makeFolder(const QString& folder)
     return FileStatus::success(folder);
 }
 
+bool isInstalledCopy(const QString& programFolder)
+{
+    return entryKind(programFolder, QLatin1String(kInstalledMarkerName)) == EntryKind::File;
+}
+
 DataFolders DataFolders::forProgram(const QString& programFolder)
 {
-    return {programFolder, playerDataFolder(), folderWritable(programFolder)};
+    // Whoever may write to an installed copy's folder (root, say) still
+    // keeps the player's files out of the package's files.
+    return {programFolder, playerDataFolder(), !isInstalledCopy(programFolder) && folderWritable(programFolder)};
 }
 
 DataFolders::DataFolders(const QString& programFolder, const QString& playerFolder,
-                         bool programFolderWritable)
-    : programFolder_(programFolder), playerFolder_(playerFolder), programFolderWritable_(programFolderWritable)
+                         bool programFolderTakesWrites)
+    : programFolder_(programFolder), playerFolder_(playerFolder), programFolderTakesWrites_(programFolderTakesWrites)
 {
 }
 
@@ -75,6 +82,11 @@ QString DataFolders::savedFolder() const
     return writtenFile(QLatin1String(kSavedFolderName));
 }
 
+QString DataFolders::savedGameFile(const QString& gameName) const
+{
+    return resolvePickedPath(savedFolder(), gameName + QLatin1String(kSavedGameExtension));
+}
+
 QStringList DataFolders::skinFolders() const
 {
     QStringList folders;
@@ -86,13 +98,11 @@ QStringList DataFolders::skinFolders() const
 
 std::optional<QString> DataFolders::foundSkin(const QString& name) const
 {
-    // A name with a folder part could reach outside the skins folders.
-    if (name.isEmpty() || name.contains(QLatin1Char('/')))
-        return std::nullopt;
-    for (const QString& folder : skinFolders()) {
-        if (entryKind(folder, name) == EntryKind::File)
-            return resolvePath(folder, name);
-    }
+    // A name with a folder part, which could reach outside the skins
+    // folders, finds nothing.
+    const std::optional<QString> found = findPickedEntry(skinFolders(), name);
+    if (found && pathKind(*found) == EntryKind::File)
+        return found;
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/fileio.h"
 #include "model/levelfile.h"
+#include "installmarker.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,24 +12,27 @@ namespace quill {
 
 inline constexpr char kSkinsFolderName[] = "skins";
 
-// Where the programs find and keep their files. Everything lives in the
-// program folder, the folder of the executable, as long as that folder can
-// be written. An installed copy's folder cannot: then everything the
-// programs write goes to the player's own folder instead (the saved games,
-// the settings, the record, the player's copy of the level collection),
-// the player's copies are read before the installed files, and skins are
-// found in the player's skins folder as well as in the installed one.
+// Where the programs find and keep their files. A copy the player runs from
+// a folder of their own (a build, an unpacked archive) keeps everything in
+// its program folder, the folder of the executable. An installed copy, or
+// a copy whose folder cannot be written, sends everything the programs
+// write to the player's own folder instead (the saved games, the settings,
+// the record, the player's copy of the level collection); the player's
+// copies are read before the installed files, and skins are found in the
+// player's skins folder as well as in the installed one.
 class DataFolders {
 public:
-    // The decision for the running program: the program folder, and the
-    // player's folder when the program folder cannot be written.
+    // The decision for the running program: the player's folder for an
+    // installed copy and for a program folder that cannot be written, the
+    // program folder otherwise.
     static DataFolders forProgram(const QString& programFolder);
 
-    DataFolders(const QString& programFolder, const QString& playerFolder, bool programFolderWritable);
+    // `programFolderTakesWrites` false: the player's folder does.
+    DataFolders(const QString& programFolder, const QString& playerFolder, bool programFolderTakesWrites);
 
     const QString& programFolder() const { return programFolder_; }
     // True when the player's folder takes the writes.
-    bool usesPlayerFolder() const { return !programFolderWritable_; }
+    bool usesPlayerFolder() const { return !programFolderTakesWrites_; }
     // Where everything the programs write goes.
     const QString& writeFolder() const { return usesPlayerFolder() ? playerFolder_ : programFolder_; }
 
@@ -42,10 +46,16 @@ public:
     QString writtenFile(const QString& name) const;
 
     QString savedFolder() const;
+    // The file of the saved game the player named `gameName`: the file of
+    // that exact spelling when there is one, so that a game saved as "foo"
+    // never replaces "Foo".
+    QString savedGameFile(const QString& gameName) const;
     // The player's skins folder first, when there is one, then the installed one.
     QStringList skinFolders() const;
-    // The skin picture of that name in the first skins folder that has it;
-    // when none has, where the installed one would be.
+    // The skin picture of that name: the picture of that exact spelling in
+    // the first skins folder that has one, otherwise one of another spelling
+    // (the player's folder first); when none has, where the installed one
+    // would be.
     QString skinPath(const QString& name) const;
     bool skinExists(const QString& name) const;
 
@@ -59,12 +69,15 @@ private:
 
     QString programFolder_;
     QString playerFolder_;
-    bool programFolderWritable_;
+    bool programFolderTakesWrites_;
 };
 
 // $XDG_DATA_HOME/quillmere, or ~/.local/share/quillmere when that is unset,
 // empty or not an absolute path.
 QString playerDataFolder();
+
+// Whether `programFolder` is an installed copy.
+bool isInstalledCopy(const QString& programFolder);
 
 // Whether files can be created and replaced in `folder`.
 bool folderWritable(const QString& folder);

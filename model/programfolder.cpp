@@ -47,9 +47,30 @@ QString resolvePath(const QString& folder, const QString& name)
     return joinPath(folder, resolveEntryName(folder, name));
 }
 
-EntryKind entryKind(const QString& folder, const QString& name)
+std::optional<QString> findPickedEntry(const QStringList& folders, const QString& name)
 {
-    const QFileInfo info(resolvePath(folder, name));
+    if (name.isEmpty() || name.contains(QLatin1Char('/')))
+        return std::nullopt;
+    for (const QString& folder : folders) {
+        const QString exact = joinPath(folder, name);
+        if (pathKind(exact) != EntryKind::Missing)
+            return exact;
+    }
+    for (const QString& folder : folders) {
+        if (entryKind(folder, name) != EntryKind::Missing)
+            return resolvePath(folder, name);
+    }
+    return std::nullopt;
+}
+
+QString resolvePickedPath(const QString& folder, const QString& name)
+{
+    return findPickedEntry({folder}, name).value_or(joinPath(folder, name));
+}
+
+EntryKind pathKind(const QString& path)
+{
+    const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return EntryKind::Missing;
     if (info.isDir())
@@ -57,6 +78,11 @@ EntryKind entryKind(const QString& folder, const QString& name)
     if (info.isFile())
         return EntryKind::File;
     return EntryKind::Other;
+}
+
+EntryKind entryKind(const QString& folder, const QString& name)
+{
+    return pathKind(resolvePath(folder, name));
 }
 
 QString displayPath(const QString& path)

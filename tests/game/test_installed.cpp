@@ -95,6 +95,8 @@ void TestInstalled::skinsOfBothFoldersAreOffered()
     Installed installed;
     QVERIFY(QDir().mkpath(installed.player + "/skins"));
     QVERIFY(QFile::copy(installed.program.file("skins/wood.jpg"), installed.player + "/skins/mine.jpg"));
+    // Another spelling of an installed name is another picture: both are offered.
+    QVERIFY(QFile::copy(installed.program.file("skins/wood.jpg"), installed.player + "/skins/Default.bmp"));
     ScriptedDialogs dialogs;
     auto window = modMain::Start(installed.folders);
     QVERIFY(window);
@@ -104,7 +106,8 @@ void TestInstalled::skinsOfBothFoldersAreOffered()
             listed << chooser->filList->item(k)->text();
         chooseFile(chooser, QStringLiteral("mine.jpg"));
     }));
-    QVERIFY2(listed.contains("mine.jpg") && listed.contains("default.bmp") && listed.contains("wood.jpg"),
+    QVERIFY2(listed.contains("mine.jpg") && listed.contains("default.bmp") && listed.contains("Default.bmp")
+                 && listed.contains("wood.jpg"),
              qPrintable(listed.join(", ")));
     QVERIFY(dialogs.messages.isEmpty());
     QCOMPARE(readAllBytes(installed.player + "/qlm.ini"), QByteArray("mine.jpg\r\n"));

@@ -110,6 +110,7 @@ private slots:
     void acceptedName();
     void overwriteNoAsksAgainWithTheName();
     void overwriteYesRewritesTheFileKeepingItsTail();
+    void savingReplacesTheSpellingTypedNotAnother();
     void cancelThenNoAsksAgainEmpty();
     void cancelThenYesSavesNothing();
 
@@ -262,6 +263,27 @@ void TestSavedGames::overwriteYesRewritesTheFileKeepingItsTail()
     QCOMPARE(savedFiles(game), QStringList{QStringLiteral("Existing.SAV")});
     QCOMPARE(readAllBytes(game.folder.file("saved/Existing.SAV")), crossBytes() + QByteArray(4, '\xEE'));
     QVERIFY(!game.window->gameChanged());
+}
+
+void TestSavedGames::savingReplacesTheSpellingTypedNotAnother()
+{
+    // "foo" and "Foo" are two games: saving as "foo" asks about foo.sav
+    // and replaces it, and Foo.sav stays as it was.
+    SavingGame game;
+    writeAllBytes(game.folder.file("saved/Foo.sav"), crossBytes());
+    writeAllBytes(game.folder.file("saved/foo.sav"), crossBytes());
+    startChangedGame(game, 7);
+    game.dialogs.inputs << QStringLiteral("foo");
+    game.dialogs.answers << Answer::Yes;
+    game.window->mnuSaveGame->trigger();
+    QCOMPARE(game.dialogs.messages.size(), 1);
+    QCOMPARE(game.dialogs.messages.first().text, QStringLiteral("File already exists. Overwrite it?"));
+    QCOMPARE(readAllBytes(game.folder.file("saved/Foo.sav")), crossBytes());
+    SavedGame saved;
+    QString problem;
+    QVERIFY2(loadSavedGame(game.folder.file("saved/foo.sav"), saved, problem), qPrintable(problem));
+    QCOMPARE(saved.level, 7);
+    QCOMPARE(savedFiles(game), (QStringList{QStringLiteral("Foo.sav"), QStringLiteral("foo.sav")}));
 }
 
 void TestSavedGames::cancelThenNoAsksAgainEmpty()

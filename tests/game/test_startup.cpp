@@ -33,6 +33,7 @@ private slots:
     void settingsAreRepaired_data();
     void settingsAreRepaired();
     void missingSkinEndsTheProgram();
+    void namedSkinWinsOverADamagedOtherSpelling();
     void windowShowsCaptionMenusAndAnEmptyBoard();
     void windowIsCentredOnTheScreen();
     void closeAsksOnlyWhenTheGameChanged();
@@ -181,6 +182,20 @@ void TestStartup::missingSkinEndsTheProgram()
                          + QStringLiteral("\nMake sure the picture exists and is of a correct format."));
     // The failed skin is not written as the setting.
     QCOMPARE(readAllBytes(folder.file("qlm.ini")), QByteArray("default.bmp\r\n"));
+}
+
+void TestStartup::namedSkinWinsOverADamagedOtherSpelling()
+{
+    // The settings name default.bmp: a damaged Default.bmp beside it is
+    // another picture, and the game starts with the one named.
+    StartedGame game(sampleLevels(), [](const ProgramFolder& folder) {
+        writeAllBytes(folder.file("skins/Default.bmp"), "not a picture");
+        writeAllBytes(folder.file("qlm.ini"), "default.bmp\r\n");
+    });
+    QVERIFY(game.window);
+    QVERIFY(game.dialogs.messages.isEmpty());
+    QCOMPARE(game.window->absFilename, QStringLiteral("default.bmp"));
+    QCOMPARE(readAllBytes(game.folder.file("qlm.ini")), QByteArray("default.bmp\r\n"));
 }
 
 void TestStartup::windowShowsCaptionMenusAndAnEmptyBoard()

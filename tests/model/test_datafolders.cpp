@@ -39,6 +39,8 @@ private slots:
     void playersCopyWinsOverANewerInstalledFile();
     void skinsComeFromBothFolders();
     void theRunningProgramDecidesByWhatItMayWrite();
+    void installedCopyIsKnownByTheInstallsMarker_data();
+    void installedCopyIsKnownByTheInstallsMarker();
 };
 
 void TestDataFolders::writableProgramFolderKeepsEverything()
@@ -53,6 +55,7 @@ void TestDataFolders::writableProgramFolderKeepsEverything()
     QCOMPARE(folders.writeFolder(), program.path());
     QCOMPARE(folders.levelFileToRead(kEditorLevelFileName), program.filePath("QLM.ZHN"));
     QCOMPARE(folders.savedFolder(), program.filePath("saved"));
+    QCOMPARE(folders.savedGameFile("Mine"), program.filePath("saved/Mine.sav"));
     QCOMPARE(folders.writtenFile("qlm.ini"), program.filePath("qlm.ini"));
     QCOMPARE(folders.skinFolders(), QStringList{program.filePath("skins")});
 
@@ -123,8 +126,11 @@ void TestDataFolders::skinsComeFromBothFolders()
     QCOMPARE(folders.skinFolders(), (QStringList{player.filePath("skins"), program.filePath("skins")}));
     QCOMPARE(folders.skinPath("default.bmp"), program.filePath("skins/default.bmp"));
     QCOMPARE(folders.skinPath("own.gif"), player.filePath("skins/own.gif"));
-    // The player's picture of a name hides the installed one.
+    // The player's picture of a name hides the installed one, but the
+    // spelling picked is the picture meant, in whichever folder it is.
     QCOMPARE(folders.skinPath("BOTH.BMP"), player.filePath("skins/Both.bmp"));
+    QCOMPARE(folders.skinPath("both.bmp"), program.filePath("skins/both.bmp"));
+    QCOMPARE(folders.skinPath("Both.bmp"), player.filePath("skins/Both.bmp"));
     QVERIFY(folders.skinExists("own.gif") && folders.skinExists("default.bmp"));
     QVERIFY(!folders.skinExists("missing.bmp"));
     QCOMPARE(folders.skinPath("missing.bmp"), program.filePath("skins/missing.bmp"));
@@ -154,6 +160,40 @@ void TestDataFolders::theRunningProgramDecidesByWhatItMayWrite()
         QCOMPARE(playerDataFolder(), QDir::homePath() + "/.local/share/quillmere");
     }
     qputenv("XDG_DATA_HOME", saved);
+}
+
+void TestDataFolders::installedCopyIsKnownByTheInstallsMarker_data()
+{
+    QTest::addColumn<QString>("marker");  // "file", "folder" or none
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<bool>("playersFolder");
+    QTest::newRow("own copy") << QString() << true << false;
+    QTest::newRow("installed, writable (by root, say)") << "file" << true << true;
+    QTest::newRow("installed, read-only") << "file" << false << true;
+    QTest::newRow("own copy, read-only") << QString() << false << true;
+    QTest::newRow("a folder of the marker's name") << "folder" << true << false;
+}
+
+void TestDataFolders::installedCopyIsKnownByTheInstallsMarker()
+{
+    QFETCH(QString, marker);
+    QFETCH(bool, writable);
+    QFETCH(bool, playersFolder);
+    if (!writable && ::geteuid() == 0)
+        QSKIP("root writes into every folder");
+    QTemporaryDir program;
+    writeAllBytes(program.filePath("QLM.ZHN"), encodeLevelTable(sampleLevels()));
+    if (marker == "file")
+        writeAllBytes(program.filePath(kInstalledMarkerName), "installed");
+    else if (marker == "folder")
+        QVERIFY(QDir(program.path()).mkdir(kInstalledMarkerName));
+    const auto allowed = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    QFile::setPermissions(program.path(), writable ? allowed | QFileDevice::WriteOwner : allowed);
+    const DataFolders folders = DataFolders::forProgram(program.path());
+    QFile::setPermissions(program.path(), allowed | QFileDevice::WriteOwner);
+    QCOMPARE(isInstalledCopy(program.path()), marker == "file");
+    QCOMPARE(folders.usesPlayerFolder(), playersFolder);
+    QCOMPARE(folders.writeFolder(), playersFolder ? playerDataFolder() : program.path());
 }
 
 QTEST_GUILESS_MAIN(TestDataFolders)

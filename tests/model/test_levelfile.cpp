@@ -1,4 +1,5 @@
 #include "model/codepage.h"
+#include "model/datafolders.h"
 #include "model/levelfile.h"
 #include "model/programfolder.h"
 #include "model/shapes.h"
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -42,6 +44,10 @@ private slots:
     void namesResolveWithoutRegardToCase_data();
     void namesResolveWithoutRegardToCase();
     void twoSpellingsOnDiskAreOneFileForEveryProgram();
+    void choiceDoesNotDependOnTheListingOrder_data();
+    void choiceDoesNotDependOnTheListingOrder();
+    void pickedNamesKeepTheirOwnSpelling_data();
+    void pickedNamesKeepTheirOwnSpelling();
     void missingNameKeepsTheAskedSpelling();
 };
 
@@ -345,6 +351,98 @@ void TestLevelFile::twoSpellingsOnDiskAreOneFileForEveryProgram()
     LevelTable seenByGame;
     QVERIFY(readLevelFile(resolvePath(dir.path(), kGameLevelFileName), seenByGame).ok());
     QCOMPARE(seenByGame, sampleLevels());
+
+    // The one they reach is the first in code-point order, upper case
+    // first, for the game, the editor and qlmtool alike.
+    QCOMPARE(forEditor, dir.filePath("QLM.ZHN"));
+    const DataFolders folders(dir.path(), QString(), true);
+    for (const char* asked : {kGameLevelFileName, kEditorLevelFileName}) {
+        QCOMPARE(folders.levelFileToRead(asked), dir.filePath("QLM.ZHN"));
+        QCOMPARE(folders.levelFileToWrite(asked), dir.filePath("QLM.ZHN"));
+    }
+}
+
+// Every spelling of `name` that differs from it in letter case only, in
+// code-point order.
+static QStringList caseVariants(const QString& name)
+{
+    QStringList variants{QString()};
+    for (const QChar ch : name) {
+        QStringList longer;
+        for (const QString& start : std::as_const(variants)) {
+            longer << start + ch.toUpper();
+            if (ch.toLower() != ch.toUpper())
+                longer << start + ch.toLower();
+        }
+        variants = longer;
+    }
+    std::sort(variants.begin(), variants.end());
+    return variants;
+}
+
+void TestLevelFile::choiceDoesNotDependOnTheListingOrder_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("two letters") << "ab";
+    QTest::newRow("a folder") << "saved";
+    QTest::newRow("the level file") << "qlm.zhn";
+}
+
+void TestLevelFile::choiceDoesNotDependOnTheListingOrder()
+{
+    // File systems list a folder newest first (tmpfs) or in hash order
+    // (ext4): the spellings are made in an order unlike code-point order,
+    // the first of them neither first nor last.
+    QFETCH(QString, name);
+    const QStringList variants = caseVariants(name);
+    const qsizetype count = variants.size();
+    QTemporaryDir dir;
+    QStringList made;
+    for (qsizetype k = 0; k < count; ++k) {
+        made << variants[(5 * k + 3) % count];
+        writeAllBytes(dir.filePath(made.last()), made.last().toUtf8());
+    }
+    QVERIFY(made.indexOf(variants.first()) > 0 && made.indexOf(variants.first()) < count - 1);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), count);
+
+    for (const QString& asked : {name, name.toUpper(), variants.last(), variants[1]})
+        QCOMPARE(resolveEntryName(dir.path(), asked), variants.first());
+    // A picked name's own spelling wins; without it, the same first one.
+    QCOMPARE(resolvePickedPath(dir.path(), variants.last()), dir.filePath(variants.last()));
+    QVERIFY(QFile::remove(dir.filePath(variants.last())));
+    QCOMPARE(resolvePickedPath(dir.path(), variants.last()), dir.filePath(variants.first()));
+}
+
+void TestLevelFile::pickedNamesKeepTheirOwnSpelling_data()
+{
+    QTest::addColumn<QStringList>("onDisk");  // in the order they are made
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("fixed");   // a name the programs fix resolves to
+    QTest::addColumn<QString>("picked");  // a name the player gave resolves to
+    QTest::newRow("own spelling in lower case") << QStringList{"Foo.sav", "foo.sav"} << "foo.sav" << "Foo.sav"
+                                                << "foo.sav";
+    QTest::newRow("own spelling in upper case") << QStringList{"foo.sav", "Foo.sav"} << "Foo.sav" << "Foo.sav"
+                                                << "Foo.sav";
+    QTest::newRow("own spelling among three") << QStringList{"a.bmp", "a.BMP", "A.bmp"} << "a.bmp" << "A.bmp"
+                                              << "a.bmp";
+    QTest::newRow("no own spelling: first in code-point order")
+        << QStringList{"a.bmp", "A.bmp", "a.BMP"} << "A.BMP" << "A.bmp" << "A.bmp";
+    QTest::newRow("no spelling at all: the name itself") << QStringList{"b.bmp"} << "a.bmp" << "a.bmp"
+                                                          << "a.bmp";
+    QTest::newRow("a folder part is left alone") << QStringList{"a"} << "A/b.bmp" << "A/b.bmp" << "A/b.bmp";
+}
+
+void TestLevelFile::pickedNamesKeepTheirOwnSpelling()
+{
+    QFETCH(QStringList, onDisk);
+    QFETCH(QString, asked);
+    QFETCH(QString, fixed);
+    QFETCH(QString, picked);
+    QTemporaryDir dir;
+    for (const QString& name : onDisk)
+        writeAllBytes(dir.filePath(name), name.toUtf8());
+    QCOMPARE(resolveEntryName(dir.path(), asked), fixed);
+    QCOMPARE(resolvePickedPath(dir.path(), asked), dir.filePath(picked));
 }
 
 void TestLevelFile::missingNameKeepsTheAskedSpelling()
