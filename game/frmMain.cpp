@@ -642,7 +642,7 @@ void frmMain::mnuHint_Click()
     const std::optional<GameSession::Hint> hint = session.FindHint();
     ShowGameState();
     userDialogs().message(this, QStringLiteral("Quillmere - Hint"), hintMessage(hint), Icon::Information,
-                          Buttons::Ok);
+                          Buttons::Ok, UserDialogs::Place::ClearOfOwner);
 }
 
 void frmMain::mnuProgress_Click()

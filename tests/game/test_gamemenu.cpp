@@ -256,6 +256,7 @@ void TestGameMenu::hintMarksThePieceAndTheCells()
     QCOMPARE(told.title, QStringLiteral("Quillmere - Hint"));
     QCOMPARE(told.icon, UserDialogs::Icon::Information);
     QCOMPARE(told.buttons, UserDialogs::Buttons::Ok);
+    QCOMPARE(told.place, UserDialogs::Place::ClearOfOwner);  // not over the marks
     QCOMPARE(told.text, QStringLiteral("Slide the marked piece to the marked cells. "
                                        "The level can be finished in 1 more step."));
     QVERIFY(markedDuringMessage);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace quill {
+
+// Where a box of outer size `box` opens so that it covers nothing of the
+// window whose frame is `window`, wholly inside `screen` (the screen's
+// available area): to the right of the window, else to its left, else
+// below it, else above it, centred on the window along that side. Where
+// none of these has room, the place on the screen that covers the least of
+// the window; a box larger than the screen keeps to its top left.
+QPoint placeClearOf(const QRect& window, const QSize& box, const QRect& screen);
+
+}  // namespace quill
