@@ -649,7 +649,8 @@ void frmMain::mnuProgress_Click()
 {
     if (!verdicts_)
         verdicts_ = judgeLevels(levels);
-    frmProgress progress(this, levels, *verdicts_, readProgressFile(progressPath()));
+    frmProgress progress(this, levels, *verdicts_, readProgressFile(progressPath()),
+                         session.state() == GameSession::State::NoGame ? -1 : levelIndex);
     progress.exec();
 }
 

@@ -21,17 +21,23 @@ qint64 coveredArea(const QRect& a, const QRect& b)
 
 }  // namespace
 
+QPoint keptInside(const QRect& box, const QRect& screen)
+{
+    return {keptWithin(box.left(), box.width(), screen.left(), screen.width()),
+            keptWithin(box.top(), box.height(), screen.top(), screen.height())};
+}
+
 QPoint placeClearOf(const QRect& window, const QSize& box, const QRect& screen)
 {
-    const int alongX = keptWithin(window.left() + (window.width() - box.width()) / 2, box.width(),
-                                  screen.left(), screen.width());
-    const int alongY = keptWithin(window.top() + (window.height() - box.height()) / 2, box.height(),
-                                  screen.top(), screen.height());
+    const QPoint centred = keptInside(QRect(window.left() + (window.width() - box.width()) / 2,
+                                            window.top() + (window.height() - box.height()) / 2,
+                                            box.width(), box.height()),
+                                      screen);
     const QPoint clear[] = {
-        {window.right() + 1, alongY},
-        {window.left() - box.width(), alongY},
-        {alongX, window.bottom() + 1},
-        {alongX, window.top() - box.height()},
+        {window.right() + 1, centred.y()},
+        {window.left() - box.width(), centred.y()},
+        {centred.x(), window.bottom() + 1},
+        {centred.x(), window.top() - box.height()},
     };
     for (const QPoint& at : clear) {
         if (screen.contains(QRect(at, box)))
@@ -40,13 +46,10 @@ QPoint placeClearOf(const QRect& window, const QSize& box, const QRect& screen)
     // How much of the window the box covers grows and shrinks along each
     // axis, so it is least in one of the corners of the screen. Ties go to
     // the bottom of the screen, then to its right.
-    const int left = screen.left();
-    const int right = keptWithin(screen.right() + 1 - box.width(), box.width(), left, screen.width());
-    const int top = screen.top();
-    const int bottom = keptWithin(screen.bottom() + 1 - box.height(), box.height(), top, screen.height());
+    const QPoint far = keptInside(QRect(screen.bottomRight(), box), screen);
     QPoint best;
     qint64 least = std::numeric_limits<qint64>::max();
-    for (const QPoint& at : {QPoint(right, bottom), QPoint(left, bottom), QPoint(right, top), QPoint(left, top)}) {
+    for (const QPoint& at : {far, QPoint(screen.left(), far.y()), QPoint(far.x(), screen.top()), screen.topLeft()}) {
         const qint64 covered = coveredArea(QRect(at, box), window);
         if (covered < least) {
             least = covered;

@@ -14,4 +14,8 @@ namespace quill {
 // the window; a box larger than the screen keeps to its top left.
 QPoint placeClearOf(const QRect& window, const QSize& box, const QRect& screen);
 
+// The top left of `box` moved as little as can be for the box to lie inside
+// `screen`; a box larger than the screen keeps to its top left.
+QPoint keptInside(const QRect& box, const QRect& screen);
+
 }  // namespace quill
