@@ -1,5 +1,6 @@
 #include "game/frmFile.h"
 
+#include "game/choicelist.h"
 #include "game/placement.h"
 #include "model/programfolder.h"
 
@@ -19,9 +20,8 @@ frmFile::frmFile(QWidget* owner, QString& absFilename)
     : PlainDialog(owner, "frmFile", QStringLiteral("File"), 5190, 3675), absFilename_(absFilename)
 {
 
-    filList = new QListWidget(this);
+    filList = new ChoiceList(this);
     filList->setObjectName(QStringLiteral("filList"));
-    filList->setSelectionMode(QAbstractItemView::SingleSelection);
     placeTwips(filList, 8, 0, 5175, 2820);
 
     cmdSet = addButton(QStringLiteral("Set"), "cmdSet", 604, 3000, 1695, 495);

@@ -1,9 +1,9 @@
 #include "game/frmLevel.h"
 
+#include "game/choicelist.h"
 #include "game/placement.h"
 #include "ui/uistyle.h"
 
-#include <QListWidget>
 #include <QPushButton>
 
 namespace quill {
@@ -12,9 +12,8 @@ frmLevel::frmLevel(QWidget* owner, int16_t& newLevel)
     : PlainDialog(owner, "frmLevel", QStringLiteral("Choose Level"), 4155, 3510), newLevel_(newLevel)
 {
 
-    lisLevel = new QListWidget(this);
+    lisLevel = new ChoiceList(this);
     lisLevel->setObjectName(QStringLiteral("lisLevel"));
-    lisLevel->setSelectionMode(QAbstractItemView::SingleSelection);
     lisLevel->setFont(msSansSerif(9.75));
     placeTwips(lisLevel, 30, 0, 4095, 2700);
 

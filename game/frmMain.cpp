@@ -459,13 +459,14 @@ void frmMain::mnuHint_Click()
     const std::optional<GameSession::Hint> hint = session_.FindHint();
     ShowGameState();
     userDialogs().message(this, QStringLiteral("Quillmere - Hint"), hintMessage(hint), Icon::Information,
-                          Buttons::Ok);
+                          Buttons::Ok, UserDialogs::Place::ClearOfOwner);
 }
 
 void frmMain::mnuProgress_Click()
 {
     frmProgress progress(this, session_.levels(), session_.levelVerdicts(),
-                         readProgressFile(folders_.writtenFile(QLatin1String(kProgressFileName))));
+                         readProgressFile(folders_.writtenFile(QLatin1String(kProgressFileName))),
+                         session_.state() == GameSession::State::NoGame ? -1 : session_.levelIndex());
     progress.exec();
 }
 

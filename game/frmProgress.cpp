@@ -1,12 +1,17 @@
 #include "game/frmProgress.h"
 
+#include "game/choicelist.h"
 #include "game/placement.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quill {
 namespace {
@@ -23,33 +28,36 @@ QTableWidgetItem* cellItem(const QString& text, Qt::Alignment alignment = Qt::Al
 
 frmProgress::frmProgress(QWidget* owner, const LevelTable& levels,
                          const std::array<LevelVerdict, kLevelCount>& verdicts,
-                         const Progress& progress)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+                         const Progress& progress, int shownLevel)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      shownLevel_(shownLevel)
 {
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QStringLiteral("Quillmere - Progress"));
     setModal(true);
 
-    lisProgress = new QTableWidget(kLevelCount, ColumnCount, this);
+    lisProgress = new ChoiceView<QTableWidget>(this);
+    lisProgress->setRowCount(kLevelCount);
+    lisProgress->setColumnCount(ColumnCount);
     lisProgress->setObjectName(QStringLiteral("lisProgress"));
     lisProgress->setAccessibleName(QStringLiteral("Progress by level"));
     lisProgress->setHorizontalHeaderLabels({QStringLiteral("Level"), QStringLiteral("Name"),
                                             QStringLiteral("Your best"), QStringLiteral("Fewest possible"),
                                             QStringLiteral("In the fewest")});
     lisProgress->verticalHeader()->hide();
+    // A selected row would set the headers in bold, wider than their columns.
+    lisProgress->horizontalHeader()->setHighlightSections(false);
     lisProgress->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lisProgress->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lisProgress->setSelectionMode(QAbstractItemView::SingleSelection);
     lisProgress->setWordWrap(false);
 
-    int finished = 0;
-    int inFewest = 0;
+    Tally tally;
     for (int k = 0; k < kLevelCount; ++k) {
         const std::optional<int32_t> best = progress.bestFor(k, levels[k].positions);
         const LevelVerdict& verdict = verdicts[k];
         const bool fewest = best && verdict.solvable() && *best == verdict.steps;
-        finished += best.has_value();
-        inFewest += fewest;
+        tally.finished += best.has_value();
+        tally.inFewest += fewest;
         const QString possible = verdict.solvable() ? QString::number(verdict.steps)
                                  : verdict.valid()  ? QStringLiteral("no solution")
                                                     : QStringLiteral("cannot be played");
@@ -61,9 +69,11 @@ frmProgress::frmProgress(QWidget* owner, const LevelTable& levels,
                                                      Qt::AlignHCenter));
     }
     lisProgress->resizeColumnsToContents();
-    lisProgress->horizontalHeader()->setStretchLastSection(true);
+    lisProgress->resizeRowsToContents();
+    if (shownLevel_ >= 0 && shownLevel_ < lisProgress->rowCount())
+        lisProgress->selectRow(shownLevel_);
 
-    lblSummary = new QLabel(summaryText(finished, inFewest), this);
+    lblSummary = new QLabel(summaryText(tally), this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setTextFormat(Qt::PlainText);
 
@@ -76,17 +86,43 @@ frmProgress::frmProgress(QWidget* owner, const LevelTable& levels,
     layout->addWidget(lisProgress);
     layout->addWidget(lblSummary);
     layout->addWidget(cmdClose, 0, Qt::AlignRight);
-    resize(520, 440);
+    fitToScreen(owner);
     centreOnOwner(this, owner);
+    keepOnScreen(this, owner);
     lisProgress->setFocus();
 }
 
-QString frmProgress::summaryText(int finished, int inFewest)
+void frmProgress::fitToScreen(const QWidget* owner)
+{
+    const QHeaderView* columns = lisProgress->horizontalHeader();
+    const int frame = 2 * lisProgress->frameWidth();
+    const int allRows = columns->sizeHint().height() + lisProgress->verticalHeader()->length() + frame;
+    // The dialog's title bar is not known before it is shown; the owner's is
+    // taken for it.
+    const QWidget* measure = owner ? owner : this;
+    const QScreen* screen = measure->screen();
+    const int wanted = sizeHint().height() - lisProgress->sizeHint().height() + allRows;
+    const int room = screen ? screen->availableGeometry().height() - frameExtra(measure).height() : wanted;
+    const bool scrolls = wanted > room;
+    lisProgress->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lisProgress->setFixedWidth(columns->length() + frame
+                               + (scrolls ? lisProgress->verticalScrollBar()->sizeHint().width() : 0));
+    resize(sizeHint().width(), std::min(wanted, room));
+}
+
+void frmProgress::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (shownLevel_ >= 0 && shownLevel_ < lisProgress->rowCount())
+        lisProgress->scrollToItem(lisProgress->item(shownLevel_, LevelColumn), QAbstractItemView::PositionAtCenter);
+}
+
+QString frmProgress::summaryText(const Tally& tally)
 {
     return QStringLiteral("Finished %1 of %2 levels, %3 of them in the fewest steps.")
-        .arg(finished)
+        .arg(tally.finished)
         .arg(kLevelCount)
-        .arg(inFewest);
+        .arg(tally.inFewest);
 }
 
 }  // namespace quill

@@ -14,12 +14,15 @@ class QTableWidget;
 namespace quill {
 
 // The player's record against the fewest steps possible, level by level.
+// It opens on `shownLevel` (the level in play or last won; -1 for none):
+// that row selected and in view.
 class frmProgress : public QDialog {
     Q_OBJECT
 
 public:
     frmProgress(QWidget* owner, const LevelTable& levels,
-                const std::array<LevelVerdict, kLevelCount>& verdicts, const Progress& progress);
+                const std::array<LevelVerdict, kLevelCount>& verdicts, const Progress& progress,
+                int shownLevel = -1);
 
     enum Column { LevelColumn, NameColumn, BestColumn, FewestColumn, MarkColumn, ColumnCount };
 
@@ -27,8 +30,23 @@ public:
     QLabel* lblSummary;
     QPushButton* cmdClose;
 
+    // What the summary under the table counts.
+    struct Tally {
+        int finished = 0;
+        int inFewest = 0;
+    };
     // "Finished 12 of 70 levels, 5 of them in the fewest steps."
-    static QString summaryText(int finished, int inFewest);
+    static QString summaryText(const Tally& tally);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // As wide as the columns and as tall as all rows, as far as the
+    // available height of `owner`'s screen allows.
+    void fitToScreen(const QWidget* owner);
+
+    int shownLevel_;
 };
 
 }  // namespace quill

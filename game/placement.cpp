@@ -1,12 +1,12 @@
 #include "game/placement.h"
 
 #include "model/rounding.h"
+#include "ui/clearplacement.h"
 
 #include <QScreen>
 #include <QWidget>
 
 namespace quill {
-namespace {
 
 QSize frameExtra(const QWidget* window)
 {
@@ -14,8 +14,6 @@ QSize frameExtra(const QWidget* window)
     const QRect client = window->geometry();
     return {frame.width() - client.width(), frame.height() - client.height()};
 }
-
-}  // namespace
 
 void centreOnScreen(QWidget* window)
 {
@@ -40,6 +38,15 @@ void centreOnOwner(QWidget* dialog, const QWidget* owner)
     const int top =
         ownerFrame.top() + static_cast<int>(halveRounded(ownerFrame.height() - dialogOuter.height()));
     dialog->move(left, top);
+}
+
+void keepOnScreen(QWidget* window, const QWidget* owner)
+{
+    const QWidget* measure = owner ? owner : window;
+    if (!measure->screen())
+        return;
+    const QRect outer(window->pos(), window->size() + frameExtra(measure));
+    window->move(keptInside(outer, measure->screen()->availableGeometry()));
 }
 
 void setClientSizeTwips(QWidget* widget, int widthTwips, int heightTwips)

@@ -1,8 +1,11 @@
 #include "ui/userdialogs.h"
 
+#include "ui/clearplacement.h"
+
 #include <QDesktopServices>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace quill {
 namespace {
@@ -21,6 +24,33 @@ QMessageBox::Icon toQt(UserDialogs::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// A message box that can open clear of its owner's window. Its size is
+// known only once it is shown, so it moves itself then, before it appears.
+class MessageBox : public QMessageBox {
+public:
+    MessageBox(UserDialogs::Place place, QMessageBox::Icon icon, const QString& title, const QString& text,
+               QWidget* parent)
+        : QMessageBox(icon, title, text, QMessageBox::NoButton, parent), place_(place)
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        if (place_ != UserDialogs::Place::ClearOfOwner || !owner || !owner->screen())
+            return;
+        // The box has no frame yet; it gets one as thick as its owner's.
+        const QRect frame = owner->frameGeometry();
+        const QSize outer = size() + frame.size() - owner->geometry().size();
+        move(placeClearOf(frame, outer, owner->screen()->availableGeometry()));
+    }
+
+private:
+    UserDialogs::Place place_;
+};
+
 }  // namespace
 
 UserDialogs& userDialogs()
@@ -35,9 +65,9 @@ void setUserDialogs(UserDialogs* dialogs)
 }
 
 UserDialogs::Answer QtUserDialogs::message(QWidget* parent, const QString& title,
-                                           const QString& text, Icon icon, Buttons buttons)
+                                           const QString& text, Icon icon, Buttons buttons, Place place)
 {
-    QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, parent);
+    MessageBox box(place, toQt(icon), title, text, parent);
     // Paths and names in messages come from files and the user: never markup.
     box.setTextFormat(Qt::PlainText);
     switch (buttons) {

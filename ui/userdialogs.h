@@ -14,11 +14,15 @@ public:
     enum class Icon { None, Question, Exclamation, Critical, Information };
     enum class Buttons { Ok, YesNo, YesNoCancel };
     enum class Answer { Ok, Yes, No, Cancel };
+    // Where a message box opens: where the toolkit puts it (over its
+    // owner), or beside its owner's window, where it hides nothing of what
+    // the message points at there.
+    enum class Place { Default, ClearOfOwner };
 
     virtual ~UserDialogs() = default;
 
     virtual Answer message(QWidget* parent, const QString& title, const QString& text, Icon icon,
-                           Buttons buttons) = 0;
+                           Buttons buttons, Place place = Place::Default) = 0;
 
     // The text typed; Cancel gives the empty text, exactly like OK on an
     // empty field.
@@ -40,7 +44,7 @@ void setUserDialogs(UserDialogs* dialogs);
 class QtUserDialogs : public UserDialogs {
 public:
     Answer message(QWidget* parent, const QString& title, const QString& text, Icon icon,
-                   Buttons buttons) override;
+                   Buttons buttons, Place place = Place::Default) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText) override;
     bool open(const QUrl& url) override;

@@ -1,4 +1,5 @@
 #include "game/frmFile.h"
+#include "game/frmLevel.h"
 #include "game/frmMain.h"
 #include "game/skin/skinlayout.h"
 #include "tests/game/gamedriver.h"
@@ -7,10 +8,12 @@
 #include "tests/support/scripteddialogs.h"
 
 #include <QDir>
+#include <QImage>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 using namespace quill;
 using namespace quill::test;
@@ -64,6 +67,20 @@ Visit runChooser(const QString& folder, const QString& pattern, uint8_t mode,
     return visit;
 }
 
+// Pixels of `area` in colour rather than grey: the lines' text is black on
+// white, so a tinted pixel belongs to a highlight.
+int tintedPixels(const QImage& image, const QRect& area)
+{
+    int tinted = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            tinted += std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 24;
+        }
+    }
+    return tinted;
+}
+
 }  // namespace
 
 class TestFileChooser : public QObject {
@@ -73,6 +90,8 @@ private slots:
     // The dialog
     void chooserHasItsDesign();
     void enterEscapeAndDoubleClickDoNotClose();
+    void noLineLooksChosenUntilOneIs_data();
+    void noLineLooksChosenUntilOneIs();
 
     // Nothing to choose
     void nothingListedDisablesSet_data();
@@ -142,6 +161,46 @@ void TestFileChooser::enterEscapeAndDoubleClickDoNotClose()
     QVERIFY(open);
     QCOMPARE(selected, 1);
     QCOMPARE(visit.answer, QString());
+}
+
+void TestFileChooser::noLineLooksChosenUntilOneIs_data()
+{
+    QTest::addColumn<bool>("levels");
+    QTest::newRow("level chooser") << true;
+    QTest::newRow("file chooser") << false;
+}
+
+void TestFileChooser::noLineLooksChosenUntilOneIs()
+{
+    QFETCH(bool, levels);
+    StartedGame game;
+    touch(QDir(game.folder.file("saved")), {"one.sav", "two.sav"});
+    QAction* command = levels ? game.window->mnuNewGame : game.window->mnuLoadGame;
+    int tintedAtOpen = -1;
+    int tintedWhenChosen = -1;
+    int tintedUnchosen = -1;
+    qsizetype unchosenLeft = -1;
+    QList<int> chosen;
+    QVERIFY(runWithModal<PlainDialog>([&] { command->trigger(); }, [&](PlainDialog* chooser) {
+        QListWidget* list = chooser->findChild<QListWidget*>();
+        QTRY_VERIFY(list->hasFocus());
+        const QRect lines = list->visualItemRect(list->item(0)).united(list->visualItemRect(list->item(1)));
+        tintedAtOpen = tintedPixels(list->viewport()->grab().toImage(), lines);
+        QTest::keyClick(list, Qt::Key_Down);
+        for (const QListWidgetItem* item : list->selectedItems())
+            chosen << list->row(item);
+        tintedWhenChosen = tintedPixels(list->viewport()->grab().toImage(), list->visualItemRect(list->item(0)));
+        // Ctrl+Space takes the choice back; the line stays current unseen.
+        QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+        unchosenLeft = list->selectedItems().size();
+        tintedUnchosen = tintedPixels(list->viewport()->grab().toImage(), lines);
+        chooser->close();
+    }));
+    QCOMPARE(tintedAtOpen, 0);
+    QCOMPARE(chosen, QList<int>{0});
+    QVERIFY(tintedWhenChosen > 0);
+    QCOMPARE(unchosenLeft, 0);
+    QCOMPARE(tintedUnchosen, 0);
 }
 
 void TestFileChooser::nothingListedDisablesSet_data()

@@ -11,7 +11,10 @@
 #include "tests/game/gamefixture.h"
 
 #include <QAccessible>
+#include <QHeaderView>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -100,6 +103,7 @@ private slots:
     void hintMarksThePieceAndTheCells();
     void hintWithoutASolution();
     void progressShowsTheRecordOfTheLevelAsPlayed();
+    void progressOpensOnTheLevelPlayedAndFitsTheScreen();
     void keyboardAloneFinishesALevel();
     void screenReaderHearsWhereThePiecesAre();
 };
@@ -256,6 +260,7 @@ void TestGameMenu::hintMarksThePieceAndTheCells()
     QCOMPARE(told.title, QStringLiteral("Quillmere - Hint"));
     QCOMPARE(told.icon, UserDialogs::Icon::Information);
     QCOMPARE(told.buttons, UserDialogs::Buttons::Ok);
+    QCOMPARE(told.place, UserDialogs::Place::ClearOfOwner);  // not over the marks
     QCOMPARE(told.text, QStringLiteral("Slide the marked piece to the marked cells. "
                                        "The level can be finished in 1 more step."));
     QVERIFY(markedDuringMessage);
@@ -343,6 +348,53 @@ void TestGameMenu::progressShowsTheRecordOfTheLevelAsPlayed()
                  QCOMPARE(progressCell(p, 0, frmProgress::BestColumn), QString());
              }),
              QStringLiteral("Finished 1 of 70 levels, 0 of them in the fewest steps."));
+}
+
+void TestGameMenu::progressOpensOnTheLevelPlayedAndFitsTheScreen()
+{
+    StartedGame game(menuLevels());
+    frmMain& w = *game.window;
+    // Which rows are selected, whether the first of them (or the top row)
+    // is in view, and whether the view is scrolled.
+    const auto shownRows = [&] {
+        QString shown;
+        runProgress(w, [&](frmProgress* p) {
+            QTableWidget* table = p->lisProgress;
+            QStringList rows;
+            for (const QModelIndex& row : table->selectionModel()->selectedRows())
+                rows << QString::number(row.row());
+            const int row = rows.isEmpty() ? 0 : rows.first().toInt();
+            const bool inView = table->viewport()->rect().contains(table->visualRect(table->model()->index(row, 0)));
+            shown = QStringLiteral("selected [%1], row %2 %3, %4")
+                        .arg(rows.join(QLatin1Char(' ')))
+                        .arg(row)
+                        .arg(inView ? QStringLiteral("in view") : QStringLiteral("hidden"))
+                        .arg(table->verticalScrollBar()->value() == 0 ? QStringLiteral("top") : QStringLiteral("scrolled"));
+
+            // The offscreen screen is small: 600 pixels high.
+            const QRect screen = p->screen()->availableGeometry();
+            QVERIFY(screen.contains(p->frameGeometry()));
+            QVERIFY(table->verticalScrollBar()->isVisible());
+            const QHeaderView* header = table->horizontalHeader();
+            const QAbstractItemView* view = table;  // where the widths of the cells are public
+            for (int c = 0; c < frmProgress::ColumnCount; ++c) {
+                const int content = std::max(view->sizeHintForColumn(c), header->sectionSizeHint(c));
+                QVERIFY2(table->columnWidth(c) <= content + 4, qPrintable(QString::number(c)));
+            }
+            QVERIFY(header->length() <= table->viewport()->width());
+            QVERIFY(table->viewport()->width() - header->length() <= 4);
+        });
+        return shown;
+    };
+    // In the bottom right corner, where centring alone would push it off.
+    const QRect area = w.screen()->availableGeometry();
+    w.move(area.bottomRight() - QPoint(w.frameGeometry().width(), w.frameGeometry().height()));
+    QCOMPARE(shownRows(), QStringLiteral("selected [], row 0 in view, top"));
+    game.newGame(60);
+    QCOMPARE(shownRows(), QStringLiteral("selected [60], row 60 in view, scrolled"));
+    game.newGame(0);
+    game.dragCells(0, {{1, 2}, {1, 3}});
+    QCOMPARE(shownRows(), QStringLiteral("selected [0], row 0 in view, top"));
 }
 
 void TestGameMenu::keyboardAloneFinishesALevel()

@@ -180,6 +180,7 @@ private slots:
 
     void editorPiecesCarryTheEditorsCaptions();
     void programFolderFilesAreListed();
+    void levelExamplesNameTheShippedLevels();
 };
 
 void TestHelpPage::initTestCase()
@@ -483,6 +484,35 @@ void TestHelpPage::programFolderFilesAreListed()
     QVERIFY(rows.first().value(1).contains(QStringLiteral("(%1 bytes)").arg(kLevelFileSize)));
     QVERIFY(rows.at(1).value(1).contains(QLatin1String(kDefaultSkin)));
     QVERIFY(rows.at(2).value(1).contains(QStringLiteral("NAME") + QLatin1String(kSavedGameExtension)));
+}
+
+void TestHelpPage::levelExamplesNameTheShippedLevels()
+{
+    LevelTable shipped;
+    const QString path = QDir(builtProgramFolder()).filePath(QLatin1String(kGameLevelFileName));
+    QVERIFY2(readLevelFile(path, shipped).ok(), qPrintable(path));
+
+    // A level by number and name: "Level: 5 - Heron Ford" as the status
+    // line shows it, "Level 5 - Heron Ford" as the chooser lists it, or
+    // "level 5 (Heron Ford)".
+    static const QRegularExpression reference(QStringLiteral("\\blevel:? (\\d+) ?[-\u2013(] ?"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    int examples = 0;
+    for (const QRegularExpressionMatch& m : reference.globalMatch(pageText)) {
+        const int number = m.captured(1).toInt();
+        QVERIFY2(number >= 1 && number <= kLevelCount, qPrintable(m.captured()));
+        const QString name = shipped[number - 1].name.trimmed();
+        const QString named = pageText.mid(m.capturedEnd(), name.size() + 1);
+        QVERIFY2(named.startsWith(name) && (named.size() == name.size() || !named.back().isLetterOrNumber()),
+                 qPrintable(QStringLiteral("\"%1%2...\": level %3 is %4").arg(m.captured(), named).arg(number).arg(name)));
+        ++examples;
+    }
+    QVERIFY(examples >= 1);
+
+    static const QRegularExpression classic(QStringLiteral("Level (\\d+) is the classic starting position"));
+    const QRegularExpressionMatch m = classic.match(pageText);
+    QVERIFY(m.hasMatch());
+    QCOMPARE(shipped[m.captured(1).toInt() - 1].positions, classicStart());
 }
 
 QTEST_GUILESS_MAIN(TestHelpPage)

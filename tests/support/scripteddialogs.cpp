@@ -13,9 +13,9 @@ ScriptedDialogs::~ScriptedDialogs()
 }
 
 UserDialogs::Answer ScriptedDialogs::message(QWidget*, const QString& title, const QString& text,
-                                             Icon icon, Buttons buttons)
+                                             Icon icon, Buttons buttons, Place place)
 {
-    const Message asked{title, text, icon, buttons};
+    const Message asked{title, text, icon, buttons, place};
     messages.append(asked);
     if (onMessage)
         onMessage(asked);

@@ -20,6 +20,7 @@ public:
         QString text;
         Icon icon;
         Buttons buttons;
+        Place place;
     };
     struct Input {
         QString prompt;
@@ -43,7 +44,7 @@ public:
     std::function<void(const Message&)> onMessage;
 
     Answer message(QWidget* parent, const QString& title, const QString& text, Icon icon,
-                   Buttons buttons) override;
+                   Buttons buttons, Place place = Place::Default) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText) override;
     bool open(const QUrl& url) override;
