@@ -3,8 +3,10 @@
 #include "game/skin/skinlayout.h"
 #include "model/rounding.h"
 #include "model/spoken.h"
+#include "ui/uistyle.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace quill {
 
@@ -18,11 +20,48 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     imgRightFrame = makeImage("imgRightFrame");
     imgExit = makeImage("imgExit");
     imgTitle = makeImage("imgTitle");
-    for (QLabel*& piece : imgPieces)
+    for (QLabel*& piece : imgPieces) {
         piece = makeImage("imgPieces");
+        piece->installEventFilter(this);
+    }
     imgCong = makeImage("imgCong");
     picMarks = new BoardMarksView(this);
     describedAt_.fill({-1, -1});
+
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblSteps = new QLabel(this);
+    lblSteps->setObjectName(QStringLiteral("lblSteps"));
+    placeTwips(lblStatus, 120, 5640, 2895, 375);
+    placeTwips(lblSteps, 3000, 5640, 3015, 375);
+    for (QLabel* label : {lblStatus, lblSteps}) {
+        // Level names come from files: shown exactly as stored, never as markup.
+        label->setTextFormat(Qt::PlainText);
+        label->setFont(msSansSerif(9.75));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+}
+
+bool BoardView::eventFilter(QObject* watched, QEvent* event)
+{
+    const int16_t piece = pieceOf(watched);
+    if (piece < 0)
+        return QWidget::eventFilter(watched, event);
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        emit pieceMouseDown(piece, mouse->button(), mouse->position());
+        return true;
+    case QEvent::MouseMove:
+        emit pieceMouseMove(piece, mouse->position());
+        return true;
+    case QEvent::MouseButtonRelease:
+        emit pieceMouseUp(piece, mouse->button(), mouse->position());
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
 }
 
 QLabel* BoardView::makeImage(const char* name)
@@ -137,6 +176,13 @@ void BoardView::PlaceBoard(const GameSession& session)
 {
     LayoutFrames();
     Draw(session);
+}
+
+void BoardView::ShowStatus(const GameSession& session)
+{
+    lblStatus->setText(QStringLiteral("Level: ") + QString::number(session.levelIndex() + 1) + QStringLiteral(" - ")
+                       + session.levelName());
+    lblSteps->setText(QStringLiteral("Steps: ") + QString::number(session.steps()));
 }
 
 void BoardView::Draw(const GameSession& session)

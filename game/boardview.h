@@ -4,6 +4,7 @@
 #include "game/skin/pictureclip.h"
 #include "model/gamesession.h"
 
+#include <QPointF>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -30,6 +31,9 @@ public:
     QLabel* imgTitle;
     QLabel* imgCong;
     BoardMarksView* picMarks;
+    // The status line below the board: the level and the steps.
+    QLabel* lblStatus;
+    QLabel* lblSteps;
     // The skin picture the pictures were cut from.
     PictureClip piclipSkin;
 
@@ -54,11 +58,19 @@ public:
     void LayoutFrames();
     // The pictures, the marks and their spoken names after any change.
     void Draw(const GameSession& session);
+    void ShowStatus(const GameSession& session);
 
-    // The piece whose picture `object` is, or -1.
-    int16_t pieceOf(const QObject* object) const;
+signals:
+    // The mouse on the picture of a piece, in pixels inside the picture.
+    void pieceMouseDown(int16_t piece, Qt::MouseButton button, QPointF at);
+    void pieceMouseMove(int16_t piece, QPointF at);
+    void pieceMouseUp(int16_t piece, Qt::MouseButton button, QPointF at);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    int16_t pieceOf(const QObject* object) const;
     QLabel* makeImage(const char* name);
     void Describe(const GameSession& session);
 

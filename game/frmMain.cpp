@@ -4,7 +4,7 @@
 #include "game/frmFile.h"
 #include "game/frmLevel.h"
 #include "game/frmProgress.h"
-#include "game/gamename.h"
+#include "game/gamefiles.h"
 #include "game/placement.h"
 #include "game/skin/productpictures.h"
 #include "game/skin/skinlayout.h"
@@ -25,7 +25,6 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QUrl>
 
@@ -56,21 +55,9 @@ frmMain::frmMain(const DataFolders& folders, QWidget* parent)
     setClientSizeTwips(picBoard, kClientWidthTwips, kClientHeightTwips);
     setCentralWidget(picBoard);
     picBoard->installEventFilter(this);
-    for (QLabel* piece : picBoard->imgPieces)
-        piece->installEventFilter(this);
-
-    lblStatus = new QLabel(picBoard);
-    lblStatus->setObjectName(QStringLiteral("lblStatus"));
-    lblSteps = new QLabel(picBoard);
-    lblSteps->setObjectName(QStringLiteral("lblSteps"));
-    placeTwips(lblStatus, 120, 5640, 2895, 375);
-    placeTwips(lblSteps, 3000, 5640, 3015, 375);
-    for (QLabel* label : {lblStatus, lblSteps}) {
-        // Level names come from files: shown exactly as stored, never as markup.
-        label->setTextFormat(Qt::PlainText);
-        label->setFont(msSansSerif(9.75));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
+    connect(picBoard, &BoardView::pieceMouseDown, this, &frmMain::imgPieces_MouseDown);
+    connect(picBoard, &BoardView::pieceMouseMove, this, &frmMain::imgPieces_MouseMove);
+    connect(picBoard, &BoardView::pieceMouseUp, this, &frmMain::imgPieces_MouseUp);
     BuildMenus();
     // The window keeps the size of its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -185,9 +172,7 @@ void frmMain::ShowCongratulation()
 
 void frmMain::UpdateStatus()
 {
-    lblStatus->setText(QStringLiteral("Level: ") + QString::number(session_.levelIndex() + 1)
-                       + QStringLiteral(" - ") + session_.levelName());
-    lblSteps->setText(QStringLiteral("Steps: ") + QString::number(session_.steps()));
+    picBoard->ShowStatus(session_);
 }
 
 void frmMain::ShowNewPosition()
@@ -247,19 +232,8 @@ void frmMain::SaveGame()
 {
     const std::optional<QString> entered =
         AskGameName(this, [this](const QString& name) { return SaveFileExists(name); });
-    if (!entered)
-        return;
-    const QString fileName = *entered + QLatin1String(kSavedGameExtension);
-    const QString shownPath = joinPath(joinPath(folders_.writeFolder(), QLatin1String(kSavedFolderName)), fileName);
-    const FileStatus status = writeSavedGame(folders_.savedGameFile(*entered), session_.SavedRecord());
-    if (!status.ok()) {
-        userDialogs().message(this, QStringLiteral("Quillmere - Saving Error"),
-                              QStringLiteral("An error occurred while attempting saving game data\n")
-                                  + displayPath(shownPath) + QStringLiteral("\nGame not saved."),
-                              Icon::Critical, Buttons::Ok);
-        return;
-    }
-    session_.SetUnchanged();
+    if (entered && WriteGameFile(this, folders_, *entered, session_.SavedRecord()))
+        session_.SetUnchanged();
 }
 
 void frmMain::mnuNewGame_Click()
@@ -281,16 +255,10 @@ void frmMain::mnuLoadGame_Click()
                QStringLiteral("*.sav"));
     if (absFilename.isEmpty())
         return;
-    SavedGame record;
-    QString problem;
-    if (!loadSavedGame(absFilename, record, problem)) {
-        userDialogs().message(this, QStringLiteral("Quillmere - Error"),
-                              QStringLiteral("An error has occurred while attempting loading saved game\n")
-                                  + displayPath(absFilename) + QLatin1Char('\n') + problem,
-                              Icon::Critical, Buttons::Ok);
+    const std::optional<SavedGame> record = ReadGameFile(this, absFilename);
+    if (!record)
         return;
-    }
-    session_.LoadGame(record);
+    session_.LoadGame(*record);
     ShowNewPosition();
 }
 
@@ -386,18 +354,18 @@ void frmMain::SetPointer(PointerShape shape)
     }
 }
 
-void frmMain::imgPieces_MouseDown(int16_t index, Qt::MouseButton button, double x, double y)
+void frmMain::imgPieces_MouseDown(int16_t index, Qt::MouseButton button, QPointF at)
 {
     if (button != Qt::LeftButton)
         return;
-    session_.MousePress(index, x, y);
+    session_.MousePress(index, at.x(), at.y());
     ShowGameState();
     SetPointer(PointerShape::Move);
 }
 
-void frmMain::imgPieces_MouseMove(int16_t, double x, double y)
+void frmMain::imgPieces_MouseMove(int16_t, QPointF at)
 {
-    const PieceDrag::MoveResult result = session_.MouseMove(x, y);
+    const PieceDrag::MoveResult result = session_.MouseMove(at.x(), at.y());
     if (!result.handled)
         return;
     if (result.pictureMoved)
@@ -405,11 +373,11 @@ void frmMain::imgPieces_MouseMove(int16_t, double x, double y)
     SetPointer(result.pointer);
 }
 
-void frmMain::imgPieces_MouseUp(int16_t, Qt::MouseButton button, double x, double y)
+void frmMain::imgPieces_MouseUp(int16_t, Qt::MouseButton button, QPointF at)
 {
     if (button != Qt::LeftButton)
         return;
-    const GameSession::Outcome outcome = session_.MouseRelease(x, y);
+    const GameSession::Outcome outcome = session_.MouseRelease(at.x(), at.y());
     if (!outcome.handled)
         return;
     SetPointer(PointerShape::Default);
@@ -484,27 +452,11 @@ void frmMain::WinSequence()
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == picBoard && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        return picBoard_KeyDown(key->key(), key->modifiers()) || QMainWindow::eventFilter(watched, event);
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (picBoard_KeyDown(key->key(), key->modifiers()))
+            return true;
     }
-    const int16_t piece = picBoard->pieceOf(watched);
-    if (piece < 0)
-        return QMainWindow::eventFilter(watched, event);
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        imgPieces_MouseDown(piece, mouse->button(), mouse->position().x(), mouse->position().y());
-        return true;
-    case QEvent::MouseMove:
-        imgPieces_MouseMove(piece, mouse->position().x(), mouse->position().y());
-        return true;
-    case QEvent::MouseButtonRelease:
-        imgPieces_MouseUp(piece, mouse->button(), mouse->position().x(), mouse->position().y());
-        return true;
-    default:
-        return QMainWindow::eventFilter(watched, event);
-    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace quill

@@ -34,10 +34,8 @@ public:
     bool gameChanged() const { return session_.gameChanged(); }
     const LevelTable& levels() const { return session_.levels(); }
 
-    // The client area: the board's pictures and marks.
+    // The client area: the board's pictures and marks, and the status line.
     BoardView* picBoard;
-    QLabel* lblStatus;
-    QLabel* lblSteps;
 
     QMenu* mnuFile;
     QAction* mnuNewGame;
@@ -94,9 +92,10 @@ public:
     // Arrow keys, Space, Enter and Esc on the board; false for other keys.
     bool picBoard_KeyDown(int key, Qt::KeyboardModifiers shift);
 
-    void imgPieces_MouseDown(int16_t index, Qt::MouseButton button, double x, double y);
-    void imgPieces_MouseMove(int16_t index, double x, double y);
-    void imgPieces_MouseUp(int16_t index, Qt::MouseButton button, double x, double y);
+    // The mouse on a piece picture, in pixels inside it.
+    void imgPieces_MouseDown(int16_t index, Qt::MouseButton button, QPointF at);
+    void imgPieces_MouseMove(int16_t index, QPointF at);
+    void imgPieces_MouseUp(int16_t index, Qt::MouseButton button, QPointF at);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -99,7 +99,7 @@ inline QString gameState(const frmMain& w)
                       .arg(picture->isVisible() ? QString() : QStringLiteral(" hidden"));
     }
     lines << pieces.join(QStringLiteral(", "));
-    lines << w.lblStatus->text() + QLatin1Char('|') + w.lblSteps->text();
+    lines << w.picBoard->lblStatus->text() + QLatin1Char('|') + w.picBoard->lblSteps->text();
     for (const LevelRecord& level : w.levels())
         lines << level.name;
     return lines.join(QLatin1Char('\n'));

@@ -298,7 +298,7 @@ void TestBoardDisplay::winShowsOnlyTheCentredBanner()
         QVERIFY(!frame->isVisible());
     QVERIFY(!w.gameChanged());
     QVERIFY(!w.mnuSaveGame->isEnabled());
-    QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 1"));
+    QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 1"));
 }
 
 QTEST_MAIN(TestBoardDisplay)

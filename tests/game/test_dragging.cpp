@@ -97,7 +97,7 @@ void TestDragging::slideOfTwoCellsIsOneStep()
     game.dragCells(8, {{0, 4}, {1, 4}, {2, 4}});
     QCOMPARE(game.picturePos(8), QPoint(150, 270));
     QCOMPARE(game.window->steps(), 1);
-    QCOMPARE(game.window->lblSteps->text(), QStringLiteral("Steps: 1"));
+    QCOMPARE(game.window->picBoard->lblSteps->text(), QStringLiteral("Steps: 1"));
     QVERIFY(game.window->gameChanged());
 }
 
@@ -121,7 +121,7 @@ void TestDragging::diagonalReleaseGoesBackWithoutAStep()
     QCOMPARE(game.window->session().board().grid[4][0], 8);
     QCOMPARE(game.window->steps(), 0);
     QVERIFY(!game.window->gameChanged());
-    QCOMPARE(game.window->lblSteps->text(), QStringLiteral("Steps: 0"));
+    QCOMPARE(game.window->picBoard->lblSteps->text(), QStringLiteral("Steps: 0"));
 }
 
 void TestDragging::awayAndBackLeavesGameChangedAsItWas()

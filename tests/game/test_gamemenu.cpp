@@ -160,7 +160,7 @@ void TestGameMenu::undoAndRedoThroughTheMenuAndTheirKeys()
 
     press(w, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w.steps(), 1);
-    QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 1"));
+    QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 1"));
     QCOMPARE(game.picturePos(9), picturePlace(43));
     QCOMPARE(w.session().board().cell(3, 4), int16_t(9));
     QVERIFY(w.gameChanged());
@@ -240,9 +240,9 @@ void TestGameMenu::restartLevel()
     QVERIFY(!w.picBoard->imgCong->isVisible());
     QVERIFY(w.picBoard->imgPieces[0]->isVisible());
     QCOMPARE(game.picturePos(0), picturePlace(levels[level].positions[0]));
-    QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 0"));
+    QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 0"));
     // The name a loaded game brought stays, as for New Game.
-    QCOMPARE(w.lblStatus->text().endsWith(loaded ? QStringLiteral("Saved     ") : levels[level].name), true);
+    QCOMPARE(w.picBoard->lblStatus->text().endsWith(loaded ? QStringLiteral("Saved     ") : levels[level].name), true);
 }
 
 void TestGameMenu::hintMarksThePieceAndTheCells()
@@ -445,9 +445,9 @@ void TestGameMenu::screenReaderHearsWhereThePiecesAre()
     press(w, Qt::Key_Right);
     QCOMPARE(accessibleName(w.picBoard->imgPieces[8]), QStringLiteral("Small piece 3, 1 by 1, column 2, row 5"));
     QCOMPARE(accessibleName(w.picBoard), QStringLiteral("Board: Small piece 3, 1 by 1, column 2, row 5, held"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.lblSteps)->text(QAccessible::Name), QStringLiteral("Steps: 0"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.picBoard->lblSteps)->text(QAccessible::Name), QStringLiteral("Steps: 0"));
     press(w, Qt::Key_Space);
-    QCOMPARE(QAccessible::queryAccessibleInterface(w.lblSteps)->text(QAccessible::Name), QStringLiteral("Steps: 1"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.picBoard->lblSteps)->text(QAccessible::Name), QStringLiteral("Steps: 1"));
     // The same words as the model gives for every piece.
     for (int i = 0; i < kPieceCount; ++i)
         QCOMPARE(accessibleName(w.picBoard->imgPieces[i]), spokenPicture(w.session(), i).name);

@@ -182,7 +182,7 @@ void TestNewGame::clickedLineStartsThatLevel()
     QCOMPARE(w.session().board().PiecePositions(), levels[40].positions);
     for (int i = 0; i < kPieceCount; ++i)
         QCOMPARE(w.picBoard->imgPieces[i]->pos(), picturePlace(levels[40].positions[i]));
-    QCOMPARE(w.lblStatus->text(), QStringLiteral("Level: 41 - Level 41  "));
+    QCOMPARE(w.picBoard->lblStatus->text(), QStringLiteral("Level: 41 - Level 41  "));
 }
 
 void TestNewGame::cancelOrCloseBoxStartsNothing_data()
@@ -318,8 +318,8 @@ void TestNewGame::startingALevelResetsTheGame()
     QCOMPARE(w.session().board().PiecePositions(), classicStart());
     QCOMPARE(w.session().board().cell(1, 3), int16_t(6));
     QCOMPARE(w.session().board().cell(1, 4), Board::kEmpty);
-    QCOMPARE(w.lblStatus->text(), QStringLiteral("Level: 10 - Level 10  "));
-    QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 0"));
+    QCOMPARE(w.picBoard->lblStatus->text(), QStringLiteral("Level: 10 - Level 10  "));
+    QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 0"));
     QVERIFY(game.dialogs.messages.isEmpty());
 }
 
@@ -342,7 +342,7 @@ void TestNewGame::sameLevelRestartsFromItsStoredPosition()
     QCOMPARE(w.session().board().cell(0, 4), int16_t(8));
     for (int i = 0; i < kPieceCount; ++i)
         QCOMPARE(w.picBoard->imgPieces[i]->pos(), picturePlace(classicStart()[i]));
-    QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 0"));
+    QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 0"));
 }
 
 void TestNewGame::newGameAfterAWinHidesTheBannerAndEnablesSave()
@@ -408,17 +408,17 @@ void TestNewGame::fullGameFromNewGameToTheCongratulation()
         QTest::mouseClick(chooser->cmdSetLevel, Qt::LeftButton);
     });
     QVERIFY(seen);
-    QCOMPARE(w.lblStatus->text(), QStringLiteral("Level: 18 - Short     "));
+    QCOMPARE(w.picBoard->lblStatus->text(), QStringLiteral("Level: 18 - Short     "));
 
     // The principal piece cannot go down while a single stands in its way.
     game.dragCells(8, {{0, 4}, {1, 4}});
-    QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 1"));
+    QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 1"));
     game.dragCells(0, {{2, 2}, {2, 3}});
     QCOMPARE(w.picBoard->imgPieces[0]->pos(), picturePlace(21));
     QCOMPARE(w.steps(), 1);
     QVERIFY(game.dialogs.messages.isEmpty());
     game.dragCells(8, {{1, 4}, {0, 4}});
-    QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 2"));
+    QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 2"));
 
     bool boardHiddenAtMessage = false;
     bool bannerShownAtMessage = false;
@@ -426,7 +426,7 @@ void TestNewGame::fullGameFromNewGameToTheCongratulation()
     game.dialogs.onMessage = [&](const ScriptedDialogs::Message&) {
         boardHiddenAtMessage = !w.picBoard->imgPieces[0]->isVisible() && !w.picBoard->imgTitle->isVisible();
         bannerShownAtMessage = w.picBoard->imgCong->isVisible();
-        stepsAtMessage = w.lblSteps->text();
+        stepsAtMessage = w.picBoard->lblSteps->text();
     };
     game.dragCells(0, {{2, 2}, {2, 3}});
     QCOMPARE(game.dialogs.messages.size(), 1);

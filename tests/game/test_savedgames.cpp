@@ -465,7 +465,7 @@ void TestSavedGames::anyStoredStepCountLoadsAndNeverOverflows()
         // The largest count stays where it is; any other goes up by one.
         const int32_t expected = loaded == std::numeric_limits<int32_t>::max() ? loaded : loaded + 1;
         QCOMPARE(w.steps(), expected);
-        QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: %1").arg(expected));
+        QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: %1").arg(expected));
         QVERIFY(game.dialogs.messages.isEmpty());
     }
 }
@@ -497,12 +497,12 @@ void TestSavedGames::saveThenLoadRestoresTheGame()
     QCOMPARE(w.session().board().PiecePositions(), (Positions{1, 31, 0, 3, 20, 23, 41, 42, 40, 43}));
     QCOMPARE(w.session().board().cell(1, 2), Board::kEmpty);
     QCOMPARE(w.session().board().cell(2, 3), int16_t(1));
-    QCOMPARE(w.lblStatus->text(), QStringLiteral("Level: 5 - Level 5   "));
-    QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 3"));
+    QCOMPARE(w.picBoard->lblStatus->text(), QStringLiteral("Level: 5 - Level 5   "));
+    QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 3"));
 
     // Play goes on from the loaded count.
     game.dragCells(1, {{1, 3}, {1, 2}});
-    QCOMPARE(w.lblSteps->text(), QStringLiteral("Steps: 4"));
+    QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 4"));
     QVERIFY(w.gameChanged());
 }
 
@@ -516,8 +516,8 @@ void TestSavedGames::loadedNameShowsInStatusAndNewGameList()
     record.positions = classicStart();
     writeAllBytes(game.folder.file("saved/renamed.sav"), encodeSavedGame(record));
     QVERIFY(loadThroughChooser(game, QStringLiteral("renamed.sav")));
-    QCOMPARE(game.window->lblStatus->text(), QStringLiteral("Level: 5 - Old name  "));
-    QCOMPARE(game.window->lblSteps->text(), QStringLiteral("Steps: 7"));
+    QCOMPARE(game.window->picBoard->lblStatus->text(), QStringLiteral("Level: 5 - Old name  "));
+    QCOMPARE(game.window->picBoard->lblSteps->text(), QStringLiteral("Steps: 7"));
 
     QStringList lines;
     QVERIFY(runWithModal<frmLevel>([&] { game.window->mnuNewGame->trigger(); },
@@ -532,7 +532,7 @@ void TestSavedGames::loadedNameShowsInStatusAndNewGameList()
 
     // Starting that level again keeps the loaded name.
     game.newGame(4);
-    QCOMPARE(game.window->lblStatus->text(), QStringLiteral("Level: 5 - Old name  "));
+    QCOMPARE(game.window->picBoard->lblStatus->text(), QStringLiteral("Level: 5 - Old name  "));
 }
 
 void TestSavedGames::loadAfterAWinHidesTheBanner()

@@ -221,11 +221,11 @@ void TestStartup::windowShowsCaptionMenusAndAnEmptyBoard()
         QVERIFY(!piece->isVisible());
     QVERIFY(!w.picBoard->imgCong->isVisible());
     QVERIFY(!w.picBoard->imgTitle->isVisible());
-    QCOMPARE(w.lblStatus->text(), QString());
-    QCOMPARE(w.lblSteps->text(), QString());
-    QCOMPARE(w.lblStatus->geometry(), QRect(8, 376, 193, 25));
-    QCOMPARE(w.lblSteps->geometry(), QRect(200, 376, 201, 25));
-    QCOMPARE(w.lblStatus->font().pointSizeF(), 9.75);
+    QCOMPARE(w.picBoard->lblStatus->text(), QString());
+    QCOMPARE(w.picBoard->lblSteps->text(), QString());
+    QCOMPARE(w.picBoard->lblStatus->geometry(), QRect(8, 376, 193, 25));
+    QCOMPARE(w.picBoard->lblSteps->geometry(), QRect(200, 376, 201, 25));
+    QCOMPARE(w.picBoard->lblStatus->font().pointSizeF(), 9.75);
 }
 
 void TestStartup::windowIsCentredOnTheScreen()
@@ -283,10 +283,10 @@ void TestStartup::statusLineShowsLevelNameAndSteps()
     levels[69].name = fitLevelName("Last");
     StartedGame game(levels);
     game.newGame(4);
-    QCOMPARE(game.window->lblStatus->text(), QStringLiteral("Level: 5 - Cross     "));
-    QCOMPARE(game.window->lblSteps->text(), QStringLiteral("Steps: 0"));
+    QCOMPARE(game.window->picBoard->lblStatus->text(), QStringLiteral("Level: 5 - Cross     "));
+    QCOMPARE(game.window->picBoard->lblSteps->text(), QStringLiteral("Steps: 0"));
     game.newGame(69);
-    QCOMPARE(game.window->lblStatus->text(), QStringLiteral("Level: 70 - Last      "));
+    QCOMPARE(game.window->picBoard->lblStatus->text(), QStringLiteral("Level: 70 - Last      "));
 }
 
 void TestStartup::levelNamesShowAsStoredNotAsMarkup()
@@ -297,7 +297,7 @@ void TestStartup::levelNamesShowAsStoredNotAsMarkup()
     StartedGame game(levels);
     for (int k : {0, 1}) {
         game.newGame(k);
-        const QLabel* status = game.window->lblStatus;
+        const QLabel* status = game.window->picBoard->lblStatus;
         const QString shown = QStringLiteral("Level: %1 - ").arg(k + 1) + levels[k].name;
         QCOMPARE(status->text(), shown);
         // Drawn as the literal text, padding included: markup would draw

@@ -1,6 +1,6 @@
-#include "game/gamename.h"
+#include "game/gamefiles.h"
 
-#include "model/savedgame.h"
+#include "model/programfolder.h"
 #include "ui/userdialogs.h"
 
 namespace quill {
@@ -44,6 +44,32 @@ std::optional<QString> AskGameName(QWidget* parent, const std::function<bool(con
     if (outcome == Outcome::GiveUp)
         return std::nullopt;
     return entered;
+}
+
+bool WriteGameFile(QWidget* parent, const DataFolders& folders, const QString& name, const SavedGame& game)
+{
+    if (writeSavedGame(folders.savedGameFile(name), game).ok())
+        return true;
+    const QString shownPath = joinPath(joinPath(folders.writeFolder(), QLatin1String(kSavedFolderName)),
+                                       name + QLatin1String(kSavedGameExtension));
+    userDialogs().message(parent, QStringLiteral("Quillmere - Saving Error"),
+                          QStringLiteral("An error occurred while attempting saving game data\n")
+                              + displayPath(shownPath) + QStringLiteral("\nGame not saved."),
+                          UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
+    return false;
+}
+
+std::optional<SavedGame> ReadGameFile(QWidget* parent, const QString& path)
+{
+    SavedGame game;
+    QString problem;
+    if (loadSavedGame(path, game, problem))
+        return game;
+    userDialogs().message(parent, QStringLiteral("Quillmere - Error"),
+                          QStringLiteral("An error has occurred while attempting loading saved game\n")
+                              + displayPath(path) + QLatin1Char('\n') + problem,
+                          UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
+    return std::nullopt;
 }
 
 }  // namespace quill
