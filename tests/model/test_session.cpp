@@ -49,6 +49,7 @@ class TestSession : public QObject {
     Q_OBJECT
 
 private slots:
+    void levelsAreStartedLoadedSavedAndRecorded();
     void undoAndRedoRetraceTheSlides();
     void redoOntoTheGoalWins();
     void nothingToTakeBackBeforeAGameOrAfterAWin();
@@ -67,6 +68,48 @@ private slots:
     void randomLevelsCountOnceWithTheirBest();
     void spokenNamesSayWhatAndWhere();
 };
+
+void TestSession::levelsAreStartedLoadedSavedAndRecorded()
+{
+    QTemporaryDir dir;
+    const QString record = dir.filePath("qlm-progress.txt");
+    GameSession s(record);
+    LevelTable levels = test::sampleLevels();
+    levels[1].positions = test::oneSlideFromTheGoal();
+    levels[2].positions[4] = 43;  // a tall piece in row 4 cannot be played
+    s.SetLevels(levels);
+    QVERIFY(!s.canSave());
+
+    QVERIFY(s.StartLevel(1));
+    QString refusal;
+    QVERIFY(!s.StartLevel(2, &refusal));
+    QCOMPARE(refusal, QStringLiteral("Level 3 cannot be played because Dunmale has no place on the board at "
+                                     "position value 43."));
+    QCOMPARE(s.levelIndex(), int16_t(1));
+    QVERIFY(s.canSave());
+
+    // A saved game of level 1 renames it and goes on from its steps; its
+    // record reads back as the same game, and Restart goes back to the
+    // collection's start.
+    SavedGame saved;
+    saved.level = 1;
+    saved.steps = 7;
+    saved.name = QStringLiteral("Saved name");
+    saved.positions = test::oneSlideFromTheGoal();
+    saved.positions[8] = 41;
+    s.LoadGame(saved);
+    QCOMPARE(s.levels()[1].name, saved.name);
+    QCOMPARE(s.levelName(), saved.name);
+    QCOMPARE(s.SavedRecord(), saved);
+    QVERIFY(s.StartLevel(s.levelIndex()));
+    QCOMPARE(s.board().PiecePositions(), test::oneSlideFromTheGoal());
+
+    // The win goes into the record.
+    QVERIFY(mouseSlide(s, 0, {1, 2}, {1, 3}).won);
+    s.Win();
+    QVERIFY(!s.canSave());
+    QCOMPARE(readProgressFile(record).bestFor(1, test::oneSlideFromTheGoal()), std::optional<int32_t>(1));
+}
 
 void TestSession::undoAndRedoRetraceTheSlides()
 {
