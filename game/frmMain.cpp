@@ -175,7 +175,7 @@ bool frmMain::ApplySkin(const QString& fileName)
 {
     QString error;
     const std::optional<PictureClip> clip =
-        fileName.isEmpty() ? std::nullopt : loadSkin(folders_.skinPath(fileName), &error);
+        fileName.isEmpty() ? std::nullopt : loadSkin(folders_.skinPath(fileName), devicePixelRatioF(), &error);
     bool cut = clip.has_value();
     std::array<QPixmap, kSkinLayout.size()> pictures;
     for (std::size_t i = 0; cut && i < kSkinLayout.size(); ++i) {
@@ -203,7 +203,7 @@ bool frmMain::ApplySkin(const QString& fileName)
         case SkinTarget::Piece: target = imgPieces[cutRect.piece]; break;
         }
         target->setPixmap(pictures[i]);
-        target->resize(pictures[i].size());
+        target->resize(cutRect.rect.size());
     }
     // The setting can only be remembered where the folder is writable, and
     // for a name the settings file's code page can hold; the game itself
@@ -260,12 +260,12 @@ void frmMain::ShowAlternativePictures()
 {
     if (const std::optional<QPixmap> square = piclipSkin.clip(kAltSquareRect)) {
         imgPieces[0]->setPixmap(*square);
-        imgPieces[0]->resize(square->size());
+        imgPieces[0]->resize(kAltSquareRect.size());
     }
     if (const std::optional<QPixmap> single = piclipSkin.clip(kAltSingleRect)) {
         for (int i = 6; i <= 9; ++i) {
             imgPieces[i]->setPixmap(*single);
-            imgPieces[i]->resize(single->size());
+            imgPieces[i]->resize(kAltSingleRect.size());
         }
     }
 }

@@ -6,6 +6,7 @@
 #include "tests/support/fixtures.h"
 #include "tests/support/scripteddialogs.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QtTest>
 #include <functional>
@@ -39,6 +40,9 @@ struct StartedGame {
 
     QPoint picturePos(int piece) const { return window->imgPieces[piece]->pos(); }
 };
+
+// A 370 x 380 skin with a different flat colour in every layout rectangle.
+QImage colouredSkin(int seed);
 
 // Window pixel of the centre of a board cell.
 inline QPoint cellCentre(int col, int row)
