@@ -205,6 +205,7 @@ bool frmMain::ApplySkin(const QString& fileName)
         target->setPixmap(pictures[i]);
         target->resize(cutRect.rect.size());
     }
+    picMarks->setPiecePictures(imgPieces);
     // The setting can only be remembered where the folder is writable, and
     // for a name the settings file's code page can hold; the game itself
     // does not depend on it.
@@ -268,6 +269,7 @@ void frmMain::ShowAlternativePictures()
             imgPieces[i]->resize(kAltSingleRect.size());
         }
     }
+    picMarks->setPiecePictures(imgPieces);
 }
 
 void frmMain::LayoutFrames()
