@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <cmath>
+
 namespace quill {
 namespace {
 
@@ -51,6 +53,26 @@ void placeTwips(QWidget* control, int left, int top, int width, int height)
 {
     control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                          twipsToPixels(height));
+}
+
+QSize frameKeepingSize(QPoint inWindow, QSize size, double ratio)
+{
+    const auto fit = [ratio](int start, int length) {
+        // A few pixels at most: every ratio of quarters needs three or fewer.
+        for (int shorter = 0; shorter < 4 && length - shorter > 2; ++shorter) {
+            const double lastLine = (start + length - shorter - 1) * ratio;
+            if (std::abs(lastLine - std::round(lastLine)) < 1e-6)
+                return length - shorter;
+        }
+        return length;
+    };
+    return {fit(inWindow.x(), size.width()), fit(inWindow.y(), size.height())};
+}
+
+void keepFrameOnDevicePixels(QWidget* control)
+{
+    control->resize(frameKeepingSize(control->mapTo(control->window(), QPoint(0, 0)), control->size(),
+                                     control->devicePixelRatioF()));
 }
 
 }  // namespace quill

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPoint>
+#include <QSize>
+
 class QWidget;
 
 namespace quill {
@@ -18,5 +21,16 @@ void setClientSizeTwips(QWidget* widget, int widthTwips, int heightTwips);
 
 // Places a control by its left, top, width and height in twips.
 void placeTwips(QWidget* control, int left, int top, int width, int height);
+
+// Qt draws a framed control's frame, then its contents over it, each
+// rounded to device pixels its own way. At a fractional device pixel ratio,
+// where the frame's last column or row of logical pixels starts between two
+// device pixels, the contents cover it and that side of the frame is lost.
+// The control then gives up the fewest logical pixels that put those lines
+// on device pixels; at whole-number ratios nothing changes.
+void keepFrameOnDevicePixels(QWidget* control);
+// The size that keepFrameOnDevicePixels gives a control of `size` whose
+// top-left corner lies at `inWindow` in its window, at `ratio`.
+QSize frameKeepingSize(QPoint inWindow, QSize size, double ratio);
 
 }  // namespace quill

@@ -1,5 +1,6 @@
 #include "game/frmFile.h"
 #include "game/frmMain.h"
+#include "game/placement.h"
 #include "game/skin/skinlayout.h"
 #include "tests/game/gamedriver.h"
 #include "tests/game/gamefixture.h"
@@ -73,6 +74,8 @@ private slots:
     // The dialog
     void chooserHasItsDesign();
     void enterEscapeAndDoubleClickDoNotClose();
+    void listFrameKeepsToDevicePixels_data();
+    void listFrameKeepsToDevicePixels();
 
     // Nothing to choose
     void nothingListedDisablesSet_data();
@@ -340,6 +343,28 @@ void TestFileChooser::closeBoxAfterAnEarlierChoiceLoadsNothing()
     }));
     QCOMPARE(game.window->absFilename, QString());
     QCOMPARE(gameState(*game.window), before);
+}
+
+void TestFileChooser::listFrameKeepsToDevicePixels_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QSize>("kept");
+    QTest::newRow("100 %") << 1.0 << QPoint(1, 0) << QSize(345, 188) << QSize(345, 188);
+    QTest::newRow("200 %") << 2.0 << QPoint(1, 0) << QSize(345, 188) << QSize(345, 188);
+    // The frame's last column and row then start on whole device pixels.
+    QTest::newRow("150 %") << 1.5 << QPoint(1, 0) << QSize(345, 188) << QSize(344, 187);
+    QTest::newRow("125 %") << 1.25 << QPoint(2, 0) << QSize(273, 180) << QSize(271, 177);
+}
+
+void TestFileChooser::listFrameKeepsToDevicePixels()
+{
+    QFETCH(double, ratio);
+    QFETCH(QPoint, at);
+    QFETCH(QSize, size);
+    QFETCH(QSize, kept);
+    QCOMPARE(frameKeepingSize(at, size, ratio), kept);
 }
 
 QTEST_MAIN(TestFileChooser)
