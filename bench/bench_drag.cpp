@@ -6,6 +6,7 @@
 //
 //   bench_drag PROGRAM_FOLDER [DRAGS]
 
+#include "bench/benchfolder.h"
 #include "game/frmMain.h"
 #include "game/modMain.h"
 
@@ -25,18 +26,6 @@
 using namespace quill;
 
 namespace {
-
-void copyFolder(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo& entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = QDir(to).filePath(entry.fileName());
-        if (entry.isDir())
-            copyFolder(entry.filePath(), target);
-        else
-            QFile::copy(entry.filePath(), target);
-    }
-}
 
 void send(QWidget* picture, QEvent::Type type, QPoint windowPixel)
 {
@@ -65,7 +54,7 @@ int main(int argc, char* argv[])
     }
     const int drags = argc > 2 ? std::atoi(argv[2]) : 20000;
     QTemporaryDir folder;
-    copyFolder(QString::fromLocal8Bit(argv[1]), folder.path());
+    bench::copyFolder(QString::fromLocal8Bit(argv[1]), folder.path());
     std::unique_ptr<frmMain> window = modMain::Start(folder.path());
     if (!window)
         return 1;

@@ -40,7 +40,7 @@ void checkCuts(const QImage& picture, const QString& path)
     }
 
     QString error;
-    const std::optional<PictureClip> skin = loadSkin(path, &error);
+    const std::optional<PictureClip> skin = loadSkin(path, 1.0, &error);
     FUZZ_CHECK(skin.has_value() == bigEnough);
     FUZZ_CHECK(skin.has_value() || !error.isEmpty());
     if (skin)

@@ -84,7 +84,7 @@ int16_t BoardView::pieceOf(const QObject* object) const
 
 bool BoardView::LoadSkin(const QString& path)
 {
-    const std::optional<PictureClip> skin = loadSkin(path, nullptr);
+    const std::optional<PictureClip> skin = loadSkin(path, devicePixelRatioF(), nullptr);
     return skin && CutSkin(*skin);
 }
 
@@ -110,8 +110,9 @@ bool BoardView::CutSkin(const PictureClip& skin)
         case SkinTarget::Piece: target = imgPieces[kSkinLayout[i].piece]; break;
         }
         target->setPixmap(pictures[i]);
-        target->resize(pictures[i].size());
+        target->resize(kSkinLayout[i].rect.size());
     }
+    picMarks->setPiecePictures(imgPieces);
     return true;
 }
 
@@ -119,14 +120,15 @@ void BoardView::ShowAlternativePictures()
 {
     if (const std::optional<QPixmap> square = piclipSkin.clip(kAltSquareRect)) {
         imgPieces[kPrincipalPiece]->setPixmap(*square);
-        imgPieces[kPrincipalPiece]->resize(square->size());
+        imgPieces[kPrincipalPiece]->resize(kAltSquareRect.size());
     }
     if (const std::optional<QPixmap> single = piclipSkin.clip(kAltSingleRect)) {
         for (int i = 6; i <= 9; ++i) {
             imgPieces[i]->setPixmap(*single);
-            imgPieces[i]->resize(single->size());
+            imgPieces[i]->resize(kAltSingleRect.size());
         }
     }
+    picMarks->setPiecePictures(imgPieces);
 }
 
 void BoardView::HideBoard()

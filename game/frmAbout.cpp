@@ -45,7 +45,7 @@ frmAbout::frmAbout(frmMain* owner)
     imgQuill->setFrameStyle(QFrame::Box | QFrame::Plain);
     imgQuill->setLineWidth(1);
     imgQuill->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgQuill->setPixmap(quillPicture());
+    imgQuill->setPixmap(quillPicture(devicePixelRatioF()));
     placeTwips(imgQuill, 45, 45, 810, 840);
 
     lblProd = new QLabel(this);

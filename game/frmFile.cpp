@@ -23,6 +23,7 @@ frmFile::frmFile(QWidget* owner, QString& absFilename)
     filList = new ChoiceList(this);
     filList->setObjectName(QStringLiteral("filList"));
     placeTwips(filList, 8, 0, 5175, 2820);
+    keepFrameOnDevicePixels(filList);
 
     cmdSet = addButton(QStringLiteral("Set"), "cmdSet", 604, 3000, 1695, 495);
     cmdCancel = addButton(QStringLiteral("Cancel"), "cmdCancel", 2891, 3000, 1695, 495);

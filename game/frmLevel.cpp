@@ -16,6 +16,7 @@ frmLevel::frmLevel(QWidget* owner, int16_t& newLevel)
     lisLevel->setObjectName(QStringLiteral("lisLevel"));
     lisLevel->setFont(msSansSerif(9.75));
     placeTwips(lisLevel, 30, 0, 4095, 2700);
+    keepFrameOnDevicePixels(lisLevel);
 
     cmdSetLevel = addButton(QStringLiteral("&Set Level"), "cmdSetLevel", 210, 2880, 1695, 495);
     cmdCancel = addButton(QStringLiteral("Cancel"), "cmdCancel", 2280, 2880, 1695, 495);

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <cmath>
+
 namespace quill {
 
 QSize frameExtra(const QWidget* window)
@@ -52,6 +54,26 @@ void keepOnScreen(QWidget* window, const QWidget* owner)
 void setClientSizeTwips(QWidget* widget, int widthTwips, int heightTwips)
 {
     widget->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
+QSize frameKeepingSize(QPoint inWindow, QSize size, double ratio)
+{
+    const auto fit = [ratio](int start, int length) {
+        // A few pixels at most: every ratio of quarters needs three or fewer.
+        for (int shorter = 0; shorter < 4 && length - shorter > 2; ++shorter) {
+            const double lastLine = (start + length - shorter - 1) * ratio;
+            if (std::abs(lastLine - std::round(lastLine)) < 1e-6)
+                return length - shorter;
+        }
+        return length;
+    };
+    return {fit(inWindow.x(), size.width()), fit(inWindow.y(), size.height())};
+}
+
+void keepFrameOnDevicePixels(QWidget* control)
+{
+    control->resize(frameKeepingSize(control->mapTo(control->window(), QPoint(0, 0)), control->size(),
+                                     control->devicePixelRatioF()));
 }
 
 }  // namespace quill

@@ -2,6 +2,7 @@
 
 #include "ui/uistyle.h"
 
+#include <QPoint>
 #include <QSize>
 
 class QWidget;
@@ -27,5 +28,16 @@ void keepOnScreen(QWidget* window, const QWidget* owner);
 
 // Gives a widget its client size in twips, rounded to pixels.
 void setClientSizeTwips(QWidget* widget, int widthTwips, int heightTwips);
+
+// Qt draws a framed control's frame, then its contents over it, each
+// rounded to device pixels its own way. At a fractional device pixel ratio,
+// where the frame's last column or row of logical pixels starts between two
+// device pixels, the contents cover it and that side of the frame is lost.
+// The control then gives up the fewest logical pixels that put those lines
+// on device pixels; at whole-number ratios nothing changes.
+void keepFrameOnDevicePixels(QWidget* control);
+// The size that keepFrameOnDevicePixels gives a control of `size` whose
+// top-left corner lies at `inWindow` in its window, at `ratio`.
+QSize frameKeepingSize(QPoint inWindow, QSize size, double ratio);
 
 }  // namespace quill

@@ -116,6 +116,12 @@ QString DataFolders::skinPath(const QString& name) const
     return foundSkin(name).value_or(joinPath(skinFolders().last(), name));
 }
 
+QString doubleSizeSkinPath(const QString& skinPath)
+{
+    const QFileInfo skin(skinPath);
+    return resolvePickedPath(resolvePath(skin.path(), QLatin1String(kDoubleSizeSkinFolderName)), skin.fileName());
+}
+
 FileStatus DataFolders::writeLevelCollection(const QString& asked, const LevelTable& levels,
                                              QString& path) const
 {

@@ -11,6 +11,10 @@
 namespace quill {
 
 inline constexpr char kSkinsFolderName[] = "skins";
+// A bitmap skin may come drawn at twice its size as well, for screens scaled
+// above 100 %: under the same name in this folder beside it, where the file
+// chooser, which lists files only, does not show it as a skin of its own.
+inline constexpr char kDoubleSizeSkinFolderName[] = "2x";
 
 // Where the programs find and keep their files. A copy the player runs from
 // a folder of their own (a build, an unpacked archive) keeps everything in
@@ -71,6 +75,11 @@ private:
     QString playerFolder_;
     bool programFolderTakesWrites_;
 };
+
+// The double-size companion of the skin picture at `skinPath`: the entry of
+// the skin's name in the "2x" folder beside it, both found without regard
+// to case. Whether it exists is not looked at.
+QString doubleSizeSkinPath(const QString& skinPath);
 
 // $XDG_DATA_HOME/quillmere, or ~/.local/share/quillmere when that is unset,
 // empty or not an absolute path.

@@ -191,14 +191,14 @@ bool boundsFromFrame(QByteArray& emf)
 
 }  // namespace
 
-QImage renderEnhancedMetafile(const QByteArray& bytes, QString* error)
+ScaledPicture renderEnhancedMetafile(const QByteArray& bytes, qreal scale, QString* error)
 {
     Layout layout;
     if (!check(bytes, layout, error))
         return {};
     QByteArray emf = bytes.left(layout.length);
     if (!boundsFromFrame(emf))
-        return fail(error, tr("The metafile's reference device is damaged."));
+        return {fail(error, tr("The metafile's reference device is damaged.")), {}};
 
     generatorOptions options{};
     options.nameSpace = nullptr;
@@ -212,19 +212,22 @@ QImage renderEnhancedMetafile(const QByteArray& bytes, QString* error)
     const int converted = emf2svg(emf.data(), static_cast<size_t>(emf.size()), &svg, &svgLength, &options);
     const std::unique_ptr<char, decltype(&std::free)> svgOwner(svg, &std::free);
     if (!converted || !svg || svgLength == 0)
-        return fail(error, tr("The metafile could not be converted."));
+        return {fail(error, tr("The metafile could not be converted.")), {}};
 
     QSvgRenderer renderer(QByteArray(svg, static_cast<qsizetype>(svgLength)));
     if (!renderer.isValid())
-        return fail(error, tr("The metafile could not be converted."));
-    QImage image(layout.pixels, QImage::Format_ARGB32_Premultiplied);
+        return {fail(error, tr("The metafile could not be converted.")), {}};
+    // The drawing is vector art: drawn at the screen's scale, its edges
+    // fall on the screen's own pixels.
+    const qreal drawn = metafileScale(layout.pixels, scale);
+    QImage image(scaledPixels(layout.pixels, drawn), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
-        return fail(error, tr("Not enough memory for the picture."));
+        return {fail(error, tr("Not enough memory for the picture.")), {}};
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    renderer.render(&painter, QRectF(QPointF(0, 0), layout.pixels));
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(layout.pixels) * drawn));
     painter.end();
-    return image;
+    return {image, layout.pixels, drawn, true};
 }
 
 }  // namespace quill

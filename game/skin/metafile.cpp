@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -58,6 +59,22 @@ bool embeddedBitmapSane(const ByteReader& record, qint64 offset, qint64 length)
 }
 
 }  // namespace metafile
+
+qreal metafileScale(QSize size, qreal devicePixelRatio)
+{
+    if (size.isEmpty() || !(devicePixelRatio > 1.0))
+        return 1.0;
+    const double pixels = double(size.width()) * double(size.height());
+    const double byPixels = std::sqrt(double(kMaxMetafilePixels) / pixels);
+    const double bySide = double(kMaxScaledMetafileSide) / std::max(size.width(), size.height());
+    return std::max(1.0, std::min({double(devicePixelRatio), byPixels, bySide, double(kMaxMetafileScale)}));
+}
+
+QSize scaledPixels(QSize size, qreal scale)
+{
+    // A hair below the next whole pixel still counts as that pixel.
+    return {int(std::ceil(size.width() * scale - 1e-6)), int(std::ceil(size.height() * scale - 1e-6))};
+}
 
 MetafileType sniffMetafile(const QByteArray& bytes)
 {

@@ -264,35 +264,51 @@ QImage decodeRaster(const QByteArray& bytes, Raster kind, QString* error)
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return fail(error, reader.errorString());
-    return normalised(image);
+    return image;
 }
 
 }  // namespace
 
-QImage decodePicture(const QByteArray& bytes, QString* error)
+ScaledPicture decodeScaledPicture(const QByteArray& bytes, qreal scale, QString* error)
 {
     if (bytes.isEmpty())
-        return fail(error, tr("The file is empty."));
+        return {fail(error, tr("The file is empty.")), {}};
+    ScaledPicture picture;
     switch (sniffMetafile(bytes)) {
     case MetafileType::Enhanced:
-        return normalised(renderEnhancedMetafile(bytes, error));
+        picture = renderEnhancedMetafile(bytes, scale, error);
+        break;
     case MetafileType::Windows:
-        return normalised(renderWindowsMetafile(bytes, error));
+        picture = renderWindowsMetafile(bytes, scale, error);
+        break;
     case MetafileType::None:
+        picture.pixels = decodeRaster(bytes, sniffRaster(ByteReader(bytes)), error);
+        picture.size = picture.pixels.size();
         break;
     }
-    return decodeRaster(bytes, sniffRaster(ByteReader(bytes)), error);
+    picture.pixels = normalised(picture.pixels);
+    return picture;
 }
 
-QImage loadPicture(const QString& path, QString* error)
+ScaledPicture loadScaledPicture(const QString& path, qreal scale, QString* error)
 {
     QByteArray bytes;
     const FileStatus status = readFileStart(path, kMaxPictureFileBytes + 1, bytes);
     if (!status.ok())
-        return fail(error, status.errorText);
+        return {fail(error, status.errorText), {}};
     if (bytes.size() > kMaxPictureFileBytes)
-        return fail(error, tr("The file is too large for a picture."));
-    return decodePicture(bytes, error);
+        return {fail(error, tr("The file is too large for a picture.")), {}};
+    return decodeScaledPicture(bytes, scale, error);
+}
+
+QImage decodePicture(const QByteArray& bytes, QString* error)
+{
+    return decodeScaledPicture(bytes, 1.0, error).pixels;
+}
+
+QImage loadPicture(const QString& path, QString* error)
+{
+    return loadScaledPicture(path, 1.0, error).pixels;
 }
 
 }  // namespace quill

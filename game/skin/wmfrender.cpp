@@ -10,6 +10,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -263,16 +264,11 @@ struct ApiDeleter {
     void operator()(wmfAPI* api) const { wmf_api_destroy(api); }
 };
 
-}  // namespace
-
-QImage renderWindowsMetafile(const QByteArray& bytes, QString* error)
+// Plays the checked metafile onto `pixels`. A drawing that would fill more
+// than kMaxDrawnPixels is not played: then `cost` says how many it would.
+QImage play(const QByteArray& bytes, const Layout& layout, QSize pixels, double& cost, QString* error)
 {
-    Layout layout;
-    if (!check(bytes, layout, error))
-        return {};
-    if (!libwmfLinkedSafely())
-        return fail(error, tr("The metafile reader is not available."));
-    QByteArray wmf = withPixelViewport(bytes.left(layout.length), layout.box, layout.pixels);
+    QByteArray wmf = withPixelViewport(bytes.left(layout.length), layout.box, pixels);
 
     wmfAPI_Options options{};
     options.function = wmf_gd_function;
@@ -303,22 +299,47 @@ QImage renderWindowsMetafile(const QByteArray& bytes, QString* error)
     // The scan measures the drawing in pixels of the picture. A drawing that
     // reaches more than a picture's size off it, or whose records would fill
     // too many pixels, would keep the game busy for minutes.
-    const double width = layout.pixels.width();
-    const double height = layout.pixels.height();
+    const double width = pixels.width();
+    const double height = pixels.height();
     const double spanned = std::max(1.0, double(box.BR.x) - box.TL.x) * std::max(1.0, double(box.BR.y) - box.TL.y);
+    cost = spanned * double(layout.records);
     if (box.TL.x < -width || box.TL.y < -height || box.BR.x > 2 * width || box.BR.y > 2 * height
-        || spanned * double(layout.records) > kMaxDrawnPixels)
+        || cost > kMaxDrawnPixels)
         return fail(error, tr("The metafile draws far outside its picture or is too costly to draw."));
     device->bbox.TL = {0, 0};
-    device->bbox.BR = {float(layout.pixels.width()), float(layout.pixels.height())};
-    device->width = static_cast<unsigned int>(layout.pixels.width());
-    device->height = static_cast<unsigned int>(layout.pixels.height());
+    device->bbox.BR = {float(pixels.width()), float(pixels.height())};
+    device->width = static_cast<unsigned int>(pixels.width());
+    device->height = static_cast<unsigned int>(pixels.height());
     const bool played = wmf_play(api.get(), 0, &box) == wmf_E_None;
     wmf_mem_close(api.get());
     QImage image;
-    if (!played || !image.loadFromData(png, "PNG") || image.size() != layout.pixels)
+    if (!played || !image.loadFromData(png, "PNG") || image.size() != pixels)
         return fail(error, tr("The metafile could not be drawn."));
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+}  // namespace
+
+ScaledPicture renderWindowsMetafile(const QByteArray& bytes, qreal scale, QString* error)
+{
+    Layout layout;
+    if (!check(bytes, layout, error))
+        return {};
+    if (!libwmfLinkedSafely())
+        return {fail(error, tr("The metafile reader is not available.")), {}};
+    qreal drawn = metafileScale(layout.pixels, scale);
+    double cost = 0;
+    QImage image = play(bytes, layout, scaledPixels(layout.pixels, drawn), cost, error);
+    // The cost grows with the square of the scale. A drawing within the
+    // bound at its own size is drawn at the largest scale within it, so that
+    // a metafile that loads at one pixel ratio loads at all.
+    if (image.isNull() && drawn > 1.0 && cost > kMaxDrawnPixels && cost / (drawn * drawn) <= kMaxDrawnPixels) {
+        drawn = std::max(1.0, 0.95 * drawn * std::sqrt(kMaxDrawnPixels / cost));
+        image = play(bytes, layout, scaledPixels(layout.pixels, drawn), cost, error);
+    }
+    if (image.isNull())
+        return {};
+    return {image, layout.pixels, drawn, true};
 }
 
 }  // namespace quill

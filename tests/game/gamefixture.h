@@ -7,6 +7,7 @@
 #include "tests/support/fixtures.h"
 #include "tests/support/scripteddialogs.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QtTest>
 #include <functional>
@@ -60,5 +61,8 @@ struct StartedGame {
 
     QPoint picturePos(int piece) const { return window->picBoard->imgPieces[piece]->pos(); }
 };
+
+// A 370 x 380 skin with a different flat colour in every layout rectangle.
+QImage colouredSkin(int seed);
 
 }  // namespace quill::test

@@ -15,3 +15,5 @@ target_include_directories(test_pictureformats PRIVATE ${UEMF_INCLUDE_DIR})
 quill_add_test(test_skinpictures test_skinpictures.cpp LIBS quillskin quillskinart)
 # The shipped skins are checked in the program folder too.
 add_dependencies(test_skinpictures quill_data)
+# The game on a screen scaled to 200 % (the suite sets the scale itself).
+quill_add_test(test_hidpi test_hidpi.cpp LIBS quillgametestsupport quillskinart)

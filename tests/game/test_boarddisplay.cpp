@@ -5,9 +5,9 @@
 #include "tests/support/modal.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QPainter>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -30,20 +30,6 @@ QImage skinPart(const QString& skinPath, const QRect& rect)
     QImageReader reader(skinPath);
     reader.setDecideFormatFromContent(true);
     return reader.read().copy(rect).convertToFormat(QImage::Format_RGB32);
-}
-
-// A 370 x 380 skin with a different flat colour in every layout rectangle.
-QImage colouredSkin(int seed)
-{
-    QImage skin(370, 380, QImage::Format_RGB32);
-    skin.fill(QColor(10, 20, 30));
-    QPainter painter(&skin);
-    int n = seed;
-    for (const SkinCut& cut : kSkinLayout)
-        painter.fillRect(cut.rect, QColor::fromHsv((n++ * 37) % 360, 200, 200));
-    painter.fillRect(kAltSquareRect, QColor(1, 2, 3));
-    painter.fillRect(kAltSingleRect, QColor(4, 5, 6));
-    return skin;
 }
 
 // Picks `name` in the Set Skin chooser, or cancels it for an empty name.
@@ -155,6 +141,10 @@ void TestBoardDisplay::setSkinChooserIsPrepared()
             QVERIFY(names.contains("Shiny.JPEG"));
             QVERIFY(names.contains("vector.emf"));
             QVERIFY(!names.contains("notes.png"));
+            // The shipped skins' double-size companions are no skins of their own.
+            QVERIFY(QFileInfo(game.folder.file("skins/2x/default.bmp")).isFile());
+            QCOMPARE(names.count("default.bmp"), 1);
+            QVERIFY(!names.contains("2x"));
             QTest::mouseClick(chooser->cmdCancel, Qt::LeftButton);
         },
         &seen);

@@ -1,6 +1,7 @@
 #include "game/frmFile.h"
 #include "game/frmLevel.h"
 #include "game/frmMain.h"
+#include "game/placement.h"
 #include "game/skin/skinlayout.h"
 #include "tests/game/gamedriver.h"
 #include "tests/game/gamefixture.h"
@@ -92,6 +93,8 @@ private slots:
     void enterEscapeAndDoubleClickDoNotClose();
     void noLineLooksChosenUntilOneIs_data();
     void noLineLooksChosenUntilOneIs();
+    void listFrameKeepsToDevicePixels_data();
+    void listFrameKeepsToDevicePixels();
 
     // Nothing to choose
     void nothingListedDisablesSet_data();
@@ -399,6 +402,23 @@ void TestFileChooser::closeBoxAfterAnEarlierChoiceLoadsNothing()
     }));
     QCOMPARE(game.window->absFilename, QString());
     QCOMPARE(gameState(*game.window), before);
+}
+
+void TestFileChooser::listFrameKeepsToDevicePixels_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QSize>("kept");
+    // The frame's last column and row then start on whole device pixels.
+    QTest::newRow("100 %") << 1.0 << QSize(345, 188);
+    QTest::newRow("150 %") << 1.5 << QSize(344, 187);
+    QTest::newRow("125 %") << 1.25 << QSize(344, 185);
+}
+
+void TestFileChooser::listFrameKeepsToDevicePixels()
+{
+    QFETCH(double, ratio);
+    QFETCH(QSize, kept);
+    QCOMPARE(frameKeepingSize(QPoint(1, 0), QSize(345, 188), ratio), kept);
 }
 
 QTEST_MAIN(TestFileChooser)

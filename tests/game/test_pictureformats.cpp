@@ -1,5 +1,6 @@
 // Loading pictures of every skin format: the content decides the format,
-// metafiles are drawn at their own size, and damaged files are refused.
+// metafiles are drawn at their own size (or the screen's scale), and damaged
+// files are refused.
 
 #include "game/skin/metafile.h"
 #include "game/skin/picture.h"
@@ -176,6 +177,7 @@ private slots:
     void otherPictureFormatsAreRefused();
     void metafilesAreDrawnAtTheirOwnSizeAt96Dpi();
     void metafileDrawingsStayWhereTheyAreInThePicture();
+    void metafileTooCostlyAtTheScaleIsDrawnSmaller();
     void damagedFilesFail_data();
     void damagedFilesFail();
     void missingFilesAndFoldersFail();
@@ -290,6 +292,35 @@ void TestPictureFormats::metafileDrawingsStayWhereTheyAreInThePicture()
         for (const QPoint& outside : {QPoint(16, 16), QPoint(144, 144), QPoint(300, 300)})
             QVERIFY(!near(image.pixel(outside), red.rgb(), 60));
     }
+}
+
+void TestPictureFormats::metafileTooCostlyAtTheScaleIsDrawnSmaller()
+{
+    // One rectangle over the whole picture, then records that draw nothing:
+    // cheap to play, but the bound on drawing counts every record.
+    const auto withIdleRecords = [](int count) {
+        WmfWriter writer(kPictureSize);
+        writer.fillRect(QRectF(QPointF(0, 0), kPictureSize), kBlockColours[0]);
+        QByteArray wmf = writer.finish();
+        const QByteArray idle = QByteArray("\x04\x00\x00\x00\x02\x01\x01\x00", 8).repeated(count);  // SETBKMODE
+        wmf.insert(wmf.size() - 6, idle);
+        putU32(wmf, 28, qFromLittleEndian<quint32>(wmf.constData() + 28) + quint32(idle.size() / 2));
+        return wmf;
+    };
+    QString error;
+    const ScaledPicture smaller = decodeScaledPicture(withIdleRecords(6000), 2.0, &error);
+    QVERIFY2(smaller.vector && smaller.scale > 1.0 && smaller.scale < 2.0, qPrintable(error));
+    QCOMPARE(smaller.size, kPictureSize);
+    QCOMPARE(smaller.pixels.size(), scaledPixels(kPictureSize, smaller.scale));
+    QVERIFY(near(smaller.pixels.pixel(smaller.pixels.width() - 3, 10), kBlockColours[0].rgb(), 2));
+    // Too costly at its own size, it fails at every scale.
+    QVERIFY(decodePicture(withIdleRecords(8000), &error).isNull());
+    QVERIFY2(error.contains("costly"), qPrintable(error));
+    QVERIFY(decodeScaledPicture(withIdleRecords(8000), 2.0, &error).isNull());
+    // Drawn at the screen's scale within the pixels of the largest picture
+    // allowed at its own size.
+    QCOMPARE(metafileScale(QSize(2048, 2048), 4.0), 2.0);
+    QCOMPARE(metafileScale(QSize(kMaxMetafileSide, kMaxMetafileSide), 2.0), 1.0);
 }
 
 void TestPictureFormats::damagedFilesFail_data()

@@ -5,6 +5,7 @@
 #include "game/skin/pictureclip.h"
 #include "game/skin/productpictures.h"
 #include "game/skin/skinlayout.h"
+#include "model/datafolders.h"
 #include "model/programfolder.h"
 #include "tests/support/fixtures.h"
 #include "tools/skingen/paintkit.h"
@@ -18,6 +19,9 @@
 
 #include <cmath>
 #include <set>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace quill;
 using namespace quill::skingen;
@@ -85,6 +89,22 @@ int largestDifference(const QImage& a, const QImage& b, const QRect& area, const
     return largest;
 }
 
+// Whether anything in `folder`, or the folder itself, was opened since the
+// watch began or was last asked.
+struct OpenedWatch {
+    explicit OpenedWatch(const QString& folder) { inotify_add_watch(fd, QFile::encodeName(folder).constData(), IN_OPEN | IN_ACCESS); }
+    ~OpenedWatch() { ::close(fd); }
+    bool opened()
+    {
+        char events[4096];
+        bool any = false;
+        while (::read(fd, events, sizeof events) > 0)
+            any = true;
+        return any;
+    }
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+};
+
 // How closely a file keeps to its drawing: exact for lossless formats, a
 // little off for JPEG, and for metafiles the antialiased edges may differ.
 struct Fidelity {
@@ -118,6 +138,8 @@ private slots:
     void skinsOfAtLeast370By380Load_data();
     void skinsOfAtLeast370By380Load();
     void unreadableSkinFails();
+    void doubleSizeCompanionServesRatiosAbove1_data();
+    void doubleSizeCompanionServesRatiosAbove1();
     void everyShippedSkinLoads_data();
     void everyShippedSkinLoads();
     void shippedSkinsComeInTheChoosersFormats();
@@ -223,7 +245,7 @@ void TestSkinPictures::skinsSmallerThan370By380Fail()
     QTemporaryDir dir;
     writeAllBytes(dir.filePath("small.bmp"), bmpOf(positionPicture(size)));
     QString error;
-    QVERIFY(!loadSkin(dir.filePath("small.bmp"), &error).has_value());
+    QVERIFY(!loadSkin(dir.filePath("small.bmp"), 1.0, &error).has_value());
     QVERIFY(error.contains(QString::number(size.width())));
     // The picture itself is fine: only as a skin it is too small.
     QVERIFY(!loadPicture(dir.filePath("small.bmp"), &error).isNull());
@@ -243,7 +265,7 @@ void TestSkinPictures::skinsOfAtLeast370By380Load()
     const QImage picture = positionPicture(size);
     writeAllBytes(dir.filePath("skin.bmp"), bmpOf(picture));
     QString error;
-    const std::optional<PictureClip> skin = loadSkin(dir.filePath("skin.bmp"), &error);
+    const std::optional<PictureClip> skin = loadSkin(dir.filePath("skin.bmp"), 1.0, &error);
     QVERIFY2(skin.has_value(), qPrintable(error));
     QCOMPARE(skin->image(), picture);
     for (const SkinCut& cut : kSkinLayout)
@@ -254,10 +276,49 @@ void TestSkinPictures::unreadableSkinFails()
 {
     QTemporaryDir dir;
     QString error;
-    QVERIFY(!loadSkin(dir.filePath("missing.bmp"), &error).has_value());
+    QVERIFY(!loadSkin(dir.filePath("missing.bmp"), 1.0, &error).has_value());
     QVERIFY(!error.isEmpty());
     writeAllBytes(dir.filePath("garbage.gif"), QByteArray(5000, 'x'));
-    QVERIFY(!loadSkin(dir.filePath("garbage.gif"), &error).has_value());
+    QVERIFY(!loadSkin(dir.filePath("garbage.gif"), 1.0, &error).has_value());
+}
+
+void TestSkinPictures::doubleSizeCompanionServesRatiosAbove1_data()
+{
+    QTest::addColumn<QByteArray>("companion");  // empty: none
+    QTest::addColumn<bool>("used");
+    QImage doubled(kMinSkinSize * 2, QImage::Format_RGB32);
+    doubled.fill(QColor(10, 200, 90));
+    QTest::newRow("twice the size") << bmpOf(doubled) << true;
+    QTest::newRow("one pixel too wide") << bmpOf(doubled.copy(0, 0, 741, 760)) << false;
+    QTest::newRow("no picture") << QByteArray("BM no picture") << false;
+    QTest::newRow("missing") << QByteArray() << false;
+}
+
+void TestSkinPictures::doubleSizeCompanionServesRatiosAbove1()
+{
+    QFETCH(QByteArray, companion);
+    QFETCH(bool, used);
+    QTemporaryDir dir;
+    const QImage skin = positionPicture(kMinSkinSize);
+    const QString path = dir.filePath("skin.bmp");
+    writeAllBytes(path, bmpOf(skin));
+    QVERIFY(QDir(dir.path()).mkdir("2x"));
+    if (!companion.isEmpty())
+        writeAllBytes(doubleSizeSkinPath(path), companion);
+    const QRect principal = skinRect(SkinTarget::Piece, 0);
+    QString error;
+    OpenedWatch watch(dir.filePath("2x"));
+    // At ratio 1 the companion is not even looked for.
+    QCOMPARE(*loadSkin(path, 1.0, &error)->clipImage(principal), skin.copy(principal));
+    QVERIFY(!watch.opened());
+    // Above it, a companion of twice the size is used; any other is passed
+    // over without a word, and the skin's own pixels become blocks.
+    const QImage sharp = *loadSkin(path, 2.0, &error)->clipImage(principal);
+    QVERIFY(watch.opened() && error.isEmpty());
+    QCOMPARE(sharp.size(), principal.size() * 2);
+    QCOMPARE(sharp.devicePixelRatio(), 2.0);
+    QCOMPARE(sharp.pixel(1, 1), used ? qRgb(10, 200, 90) : skin.pixel(principal.topLeft()));
+    QCOMPARE(loadSkin(path, 1.5, &error)->clipImage(principal)->size(), QSize(180, 180));
 }
 
 void TestSkinPictures::everyShippedSkinLoads_data()
@@ -277,12 +338,17 @@ void TestSkinPictures::everyShippedSkinLoads()
 {
     QFETCH(QString, path);
     QString error;
-    const std::optional<PictureClip> skin = loadSkin(path, &error);
+    const std::optional<PictureClip> skin = loadSkin(path, 1.0, &error);
     QVERIFY2(skin.has_value(), qPrintable(error));
     QVERIFY(skin->image().width() >= kMinSkinSize.width());
     QVERIFY(skin->image().height() >= kMinSkinSize.height());
     for (const SkinCut& cut : kSkinLayout)
         QVERIFY(skin->clip(cut.rect).has_value());
+    // On a screen at 200 % every shipped skin brings twice its pixels: the
+    // bitmaps their double-size companions, the metafiles drawn so.
+    const std::optional<PictureClip> sharp = loadSkin(path, 2.0, &error);
+    QVERIFY2(sharp.has_value(), qPrintable(error));
+    QCOMPARE(sharp->image().size(), skin->image().size() * 2);
 }
 
 void TestSkinPictures::shippedSkinsComeInTheChoosersFormats()
@@ -339,13 +405,16 @@ void TestSkinPictures::shippedFilesShowTheirDrawing()
 
     // Lettering depends on the fonts at hand when the files were made, so
     // the title and the banner are compared only where there is no text.
+    // Double-size companions keep the layout at twice its pixels.
+    const int scale = shown.width() / kMinSkinSize.width();
+    const QTransform toPixels = QTransform::fromScale(scale, scale);
     const Fidelity fidelity = fidelityOf(path);
-    const QRegion lettering = QRegion(skinRect(SkinTarget::Title).adjusted(8, 8, -8, -8))
-        + QRegion(skinRect(SkinTarget::Congratulation).adjusted(6, 4, -6, -4));
+    const QRegion lettering = toPixels.map(QRegion(skinRect(SkinTarget::Title).adjusted(8, 8, -8, -8))
+                                           + QRegion(skinRect(SkinTarget::Congratulation).adjusted(6, 4, -6, -4)));
     QVERIFY(largestDifference(shown, drawing, shown.rect(), lettering) <= fidelity.edgeTolerance);
     // Every piece picture, a little inside its edge, where it is flat.
     for (const PartPlace& place : partPlaces()) {
-        const QRect flat(place.rect.left() + 12, place.rect.top() + 4, 4, 4);
+        const QRect flat = toPixels.mapRect(QRect(place.rect.left() + 12, place.rect.top() + 4, 4, 4));
         QVERIFY2(largestDifference(shown, drawing, flat) <= fidelity.fillTolerance,
                  qPrintable(QStringLiteral("picture at %1,%2").arg(place.rect.x()).arg(place.rect.y())));
     }
@@ -355,7 +424,7 @@ void TestSkinPictures::shippedPiecesAreEasyToTellApart_data()
 {
     QTest::addColumn<QString>("path");
     for (const ShippedPicture& picture : shippedPictures()) {
-        if (picture.path.startsWith("data/skins/"))
+        if (picture.path.startsWith("data/skins/") && !picture.path.contains("/2x/"))
             QTest::newRow(qPrintable(picture.path)) << picture.path;
     }
 }
@@ -366,7 +435,7 @@ void TestSkinPictures::shippedPiecesAreEasyToTellApart()
     // of the frame, and the alternative pictures differ from the regular ones.
     QFETCH(QString, path);
     QString error;
-    const std::optional<PictureClip> skin = loadSkin(joinPath(sourceFolder(), path), &error);
+    const std::optional<PictureClip> skin = loadSkin(joinPath(sourceFolder(), path), 1.0, &error);
     QVERIFY2(skin.has_value(), qPrintable(error));
     const QImage& image = skin->image();
     std::vector<std::pair<Part, QColor>> colours;
@@ -398,12 +467,16 @@ void TestSkinPictures::shippedPiecesAreEasyToTellApart()
 void TestSkinPictures::programPicturesHaveTheirSizesAndColours()
 {
     QCOMPARE(quillPicture().size(), QSize(50, 52));
+    // For a scaled screen it has more pixels and still shows at 50 x 52.
+    for (const qreal ratio : {1.5, 2.0})
+        QCOMPARE(quillPicture(ratio).deviceIndependentSize(), QSizeF(50, 52));
+    QCOMPARE(quillPicture(2).size(), QSize(100, 104));
     const QIcon icon = programIcon();
     const QList<QSize> sizes = icon.availableSizes();
-    QVERIFY(sizes.contains(QSize(32, 32)));
-    QVERIFY(sizes.contains(QSize(48, 48)));
-    // 16 colours at 32 pixels and 256 at 48, the transparent one counted.
-    for (const auto& [size, colours] : {std::pair{32, 16}, std::pair{48, 256}}) {
+    // 16 colours at 32 pixels and 256 at 48, the transparent one counted,
+    // and as many in the images at twice those sizes.
+    for (const auto& [size, colours] : {std::pair{32, 16}, std::pair{48, 256}, std::pair{64, 16}, std::pair{96, 256}}) {
+        QVERIFY(sizes.contains(QSize(size, size)));
         const QImage image = icon.pixmap(size, size).toImage();
         QCOMPARE(image.size(), QSize(size, size));
         std::set<QRgb> seen;

@@ -135,6 +135,11 @@ void TestDataFolders::skinsComeFromBothFolders()
     QVERIFY(!folders.skinExists("missing.bmp"));
     QCOMPARE(folders.skinPath("missing.bmp"), program.filePath("skins/missing.bmp"));
     QVERIFY(!folders.skinExists("../skins/own.gif"));
+    // A skin's double size is looked for beside the file in use.
+    QVERIFY(QDir(program.path()).mkpath("skins/2X"));
+    writeAllBytes(program.filePath("skins/2X/DEFAULT.BMP"), "installed, doubled");
+    QCOMPARE(doubleSizeSkinPath(folders.skinPath("default.bmp")), program.filePath("skins/2X/DEFAULT.BMP"));
+    QCOMPARE(doubleSizeSkinPath(folders.skinPath("BOTH.BMP")), player.filePath("skins/2x/Both.bmp"));
 
     const DataFolders writable(program.path(), player.path(), true);
     QVERIFY(!writable.skinExists("own.gif"));

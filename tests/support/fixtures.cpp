@@ -80,11 +80,14 @@ ProgramFolder::ProgramFolder(Content content)
         if (info.isFile()) {
             QFile::copy(info.filePath(), file(entry));
         } else if (info.isDir()) {
+            // With its folders: the skins' double-size companions.
             QDir().mkpath(file(entry));
-            QDirIterator it(info.filePath(), QDir::Files);
+            QDirIterator it(info.filePath(), QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 it.next();
-                QFile::copy(it.filePath(), QDir(file(entry)).filePath(it.fileName()));
+                const QString target = QDir(file(entry)).filePath(QDir(info.filePath()).relativeFilePath(it.filePath()));
+                QDir().mkpath(QFileInfo(target).path());
+                QFile::copy(it.filePath(), target);
             }
         }
     }

@@ -105,7 +105,7 @@ int writePreviews(const QString& skins, const QString& out, const QStringList& v
     const QStringList names = QDir(skins).entryList(QString(kSkinPattern).split(u';'), QDir::Files, QDir::Name);
     for (const QString& name : names) {
         QString error;
-        const std::optional<PictureClip> skin = loadSkin(joinPath(skins, name), &error);
+        const std::optional<PictureClip> skin = loadSkin(joinPath(skins, name), 1.0, &error);
         if (!skin) {
             std::fprintf(stderr, "skingen: %s: %s\n", qPrintable(name), qPrintable(error));
             ++failures;

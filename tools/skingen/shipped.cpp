@@ -6,6 +6,7 @@
 #include "tools/skingen/skins.h"
 
 #include "game/skin/skinlayout.h"
+#include "model/datafolders.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -37,24 +38,36 @@ std::vector<ShippedPicture> shippedPictures()
 {
     const QString skins = QStringLiteral("data/skins/");
     const QString resources = QStringLiteral("game/resources/");
-    std::vector<ShippedPicture> pictures = {
+    std::vector<ShippedPicture> pictures;
+    // The bitmap skins, and each at twice the size for scaled screens.
+    for (const int scale : {1, 2}) {
+        const QString folder =
+            scale == 1 ? skins : skins + QLatin1String(kDoubleSizeSkinFolderName) + QLatin1Char('/');
         // A 24-bit bitmap: RGB888 is what Qt writes as 24 bits per pixel.
-        {skins + QStringLiteral("default.bmp"), paintClassicSkin,
-         [] { return encode(paintClassicSkin().convertToFormat(QImage::Format_RGB888), "bmp"); }},
-        {skins + QStringLiteral("wood.jpg"), paintWoodSkin, [] { return encode(paintWoodSkin(), "jpeg", 92); }},
-        {skins + QStringLiteral("arcade.gif"), paintArcadeSkin, [] { return encodeGif(paintArcadeSkin()); }},
-        {skins + QStringLiteral("bauhaus.emf"), paintBauhausSkin, bauhausMetafile},
-        {resources + QStringLiteral("quill.png"), paintQuillPicture,
-         [] { return encode(paintQuillPicture(), "png"); }},
-        // The icon's two images: 16 colours at 32 pixels, 256 at 48, each
-        // counting the transparent entry.
-        {resources + QStringLiteral("icon32.png"), [] { return paintProgramIcon(32); },
-         [] { return encode(reduceColours(paintProgramIcon(32), 15), "png"); }},
-        {resources + QStringLiteral("icon48.png"), [] { return paintProgramIcon(48); },
-         [] { return encode(reduceColours(paintProgramIcon(48), 255), "png"); }},
-    };
+        pictures.push_back({folder + QStringLiteral("default.bmp"), [scale] { return paintClassicSkin(scale); },
+                            [scale] {
+                                return encode(paintClassicSkin(scale).convertToFormat(QImage::Format_RGB888), "bmp");
+                            }});
+        pictures.push_back({folder + QStringLiteral("wood.jpg"), [scale] { return paintWoodSkin(scale); },
+                            [scale] { return encode(paintWoodSkin(scale), "jpeg", 92); }});
+        pictures.push_back({folder + QStringLiteral("arcade.gif"), [scale] { return paintArcadeSkin(scale); },
+                            [scale] { return encodeGif(paintArcadeSkin(scale)); }});
+    }
+    pictures.push_back({skins + QStringLiteral("bauhaus.emf"), paintBauhausSkin, bauhausMetafile});
+    // The About box picture, and at twice the size.
+    pictures.push_back({resources + QStringLiteral("quill.png"), [] { return paintQuillPicture(1); },
+                        [] { return encode(paintQuillPicture(1), "png"); }});
+    pictures.push_back({resources + QStringLiteral("quill2x.png"), [] { return paintQuillPicture(2); },
+                        [] { return encode(paintQuillPicture(2), "png"); }});
+    // The icon's images: 16 colours at 32 pixels, 256 at 48, each counting
+    // the transparent entry, and as many at twice those sizes.
+    for (const auto& [size, colours] : {std::pair{32, 15}, std::pair{48, 255}, std::pair{64, 15}, std::pair{96, 255}}) {
+        pictures.push_back({resources + QStringLiteral("icon%1.png").arg(size), [size] { return paintProgramIcon(size); },
+                            [size, colours] { return encode(reduceColours(paintProgramIcon(size), colours), "png"); }});
+    }
     // The icon for desktop menus, in full colour at the sizes of the
-    // hicolor icon theme; the install puts each under NxN/apps.
+    // hicolor icon theme; the install puts each under NxN/apps, and the
+    // one of 2N pixels under NxN@2/apps as well, for scaled screens.
     for (const int size : kThemeIconSizes) {
         pictures.push_back({QStringLiteral("packaging/icons/icon%1.png").arg(size),
                             [size] { return paintProgramIcon(size); },

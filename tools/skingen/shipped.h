@@ -17,10 +17,10 @@ struct ShippedPicture {
 };
 
 // The sizes of the desktop icon in packaging/icons, in pixels.
-inline constexpr int kThemeIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+inline constexpr int kThemeIconSizes[] = {16, 24, 32, 48, 64, 96, 128, 256, 512};
 
-// The skins in data/skins, the pictures in game/resources and the desktop
-// icons in packaging/icons.
+// The skins in data/skins (with the bitmap skins' double-size companions),
+// the pictures in game/resources and the desktop icons in packaging/icons.
 std::vector<ShippedPicture> shippedPictures();
 
 }  // namespace quill::skingen

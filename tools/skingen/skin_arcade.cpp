@@ -246,11 +246,12 @@ void paintBanner(QPainter& painter)
 
 }  // namespace
 
-QImage paintArcadeSkin()
+QImage paintArcadeSkin(int scale)
 {
-    QImage skin(kMinSkinSize, QImage::Format_RGB32);
+    QImage skin(kMinSkinSize * scale, QImage::Format_RGB32);
     skin.fill(kBlack);
     QPainter painter(&skin);
+    painter.scale(scale, scale);
     paintFrame(painter);
     for (const PartPlace& place : partPlaces())
         paintBlock(painter, place);

@@ -282,11 +282,12 @@ void paintBanner(QPainter& painter)
 
 }  // namespace
 
-QImage paintClassicSkin()
+QImage paintClassicSkin(int scale)
 {
-    QImage skin(kMinSkinSize, QImage::Format_RGB32);
+    QImage skin(kMinSkinSize * scale, QImage::Format_RGB32);
     skin.fill(kGap);
     QPainter painter(&skin);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     paintFrame(painter);
     for (const PartPlace& place : partPlaces())

@@ -60,9 +60,9 @@ void paintQuillAndInk(QPainter& painter, const QRectF& box, bool withInkwell)
 
 }  // namespace
 
-QImage paintQuillPicture()
+QImage paintQuillPicture(int scale)
 {
-    const QSize size(50, 52);
+    const QSize size = QSize(50, 52) * scale;
     QImage large(size * kOversample, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&large);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -70,7 +70,8 @@ QImage paintQuillPicture()
     parchment.setColorAt(0.0, QColor(0xf7, 0xee, 0xd6));
     parchment.setColorAt(1.0, QColor(0xe0, 0xcc, 0x9c));
     painter.fillRect(large.rect(), parchment);
-    paintQuillAndInk(painter, QRectF(large.rect()).adjusted(16, 16, -16, -16), true);
+    const double margin = 16 * scale;
+    paintQuillAndInk(painter, QRectF(large.rect()).adjusted(margin, margin, -margin, -margin), true);
     painter.end();
     return large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);

@@ -285,11 +285,12 @@ void paintBanner(QPainter& painter)
 
 }  // namespace
 
-QImage paintWoodSkin()
+QImage paintWoodSkin(int scale)
 {
-    QImage skin(kMinSkinSize, QImage::Format_RGB32);
+    QImage skin(kMinSkinSize * scale, QImage::Format_RGB32);
     skin.fill(kBurn);
     QPainter painter(&skin);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     paintFrame(painter);
     quint32 seed = 100;
