@@ -5,6 +5,7 @@
 #include "game/frmLevel.h"
 #include "game/frmProgress.h"
 #include "game/gamename.h"
+#include "game/howtoplay.h"
 #include "game/placement.h"
 #include "game/skin/productpictures.h"
 #include "game/skin/skinlayout.h"
@@ -18,16 +19,13 @@
 #include "ui/userdialogs.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QUrl>
 
 namespace quill {
 namespace {
@@ -218,13 +216,7 @@ void frmMain::NewGame()
 {
     if (!OfferToSave(QStringLiteral("Quillmere - New Game")))
         return;
-    frmLevel chooser(this, newLevel);
-    for (int k = 0; k < kLevelCount; ++k) {
-        chooser.lisLevel->addItem(QStringLiteral("Level ") + QString::number(k + 1) + QStringLiteral(" - ")
-                                  + session_.levels()[k].name);
-    }
-    chooser.lisLevel->setCurrentRow(-1);
-    chooser.exec();
+    frmLevel(this, newLevel, session_.levels()).exec();
     if (newLevel >= 0 && newLevel < kLevelCount)
         StartLevel(newLevel);
 }
@@ -331,17 +323,7 @@ void frmMain::mnuExit_Click()
 
 void frmMain::mnuHTP_Click()
 {
-    const QString path = resolvePath(folders_.programFolder(), QStringLiteral("qlm.html"));
-    // A missing page is a failure of its own: opening it would only show
-    // the browser's error.
-    const bool opened = QFileInfo(path).isFile() && userDialogs().open(QUrl::fromLocalFile(path));
-    if (!opened) {
-        userDialogs().message(this, QStringLiteral("Quillmere - Help"),
-                              QStringLiteral("Unable to open ") + displayPath(folders_.programFolder())
-                                  + QDir::separator() + QStringLiteral("qlm.html automatically.\n")
-                                  + QStringLiteral("Please open the file manually."),
-                              Icon::Information, Buttons::Ok);
-    }
+    OpenHowToPlay(this, folders_.programFolder());
 }
 
 void frmMain::mnuAbout_Click()
