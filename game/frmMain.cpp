@@ -4,6 +4,7 @@
 #include "game/frmFile.h"
 #include "game/frmLevel.h"
 #include "game/frmProgress.h"
+#include "game/frmRandom.h"
 #include "game/gamename.h"
 #include "game/howtoplay.h"
 #include "game/placement.h"
@@ -101,6 +102,7 @@ void frmMain::BuildMenus()
     mnuRedo->setShortcut(QKeySequence::Redo);
     mnuGame->addSeparator();
     mnuRestart = item(mnuGame, "Re&start Level", &frmMain::mnuRestart_Click);
+    mnuRandom = item(mnuGame, "Ra&ndom Level...", &frmMain::mnuRandom_Click);
     mnuGame->addSeparator();
     mnuHint = item(mnuGame, "&Hint", &frmMain::mnuHint_Click);
     mnuProgress = item(mnuGame, "&Progress...", &frmMain::mnuProgress_Click);
@@ -183,8 +185,7 @@ void frmMain::ShowCongratulation()
 
 void frmMain::UpdateStatus()
 {
-    lblStatus->setText(QStringLiteral("Level: ") + QString::number(session_.levelIndex() + 1)
-                       + QStringLiteral(" - ") + session_.levelName());
+    lblStatus->setText(session_.levelStatus());
     lblSteps->setText(QStringLiteral("Steps: ") + QString::number(session_.steps()));
 }
 
@@ -435,6 +436,12 @@ void frmMain::mnuRestart_Click()
         return;
     if (OfferToSave(QStringLiteral("Quillmere - Restart Level")))
         StartLevel(session_.levelIndex());
+}
+
+void frmMain::mnuRandom_Click()
+{
+    if (OfferToSave(QStringLiteral("Quillmere - Random Level")) && frmRandom::Play(this, session_))
+        ShowNewPosition();
 }
 
 void frmMain::mnuHint_Click()

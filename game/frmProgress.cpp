@@ -66,6 +66,9 @@ frmProgress::frmProgress(QWidget* owner, const LevelTable& levels,
     lblSummary = new QLabel(summaryText(finished, inFewest), this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setTextFormat(Qt::PlainText);
+    lblRandom = new QLabel(randomSummaryText(progress.randomTally()), this);
+    lblRandom->setObjectName(QStringLiteral("lblRandom"));
+    lblRandom->setTextFormat(Qt::PlainText);
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
@@ -75,6 +78,7 @@ frmProgress::frmProgress(QWidget* owner, const LevelTable& levels,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lisProgress);
     layout->addWidget(lblSummary);
+    layout->addWidget(lblRandom);
     layout->addWidget(cmdClose, 0, Qt::AlignRight);
     resize(520, 440);
     centreOnOwner(this, owner);
@@ -87,6 +91,15 @@ QString frmProgress::summaryText(int finished, int inFewest)
         .arg(finished)
         .arg(kLevelCount)
         .arg(inFewest);
+}
+
+QString frmProgress::randomSummaryText(const Progress::RandomTally& tally)
+{
+    if (tally.finished == 0)
+        return QStringLiteral("Random levels finished: none yet.");
+    return QStringLiteral("Random levels finished: %1, %2 of them in the fewest steps.")
+        .arg(tally.finished)
+        .arg(tally.inFewestSteps);
 }
 
 }  // namespace quill

@@ -13,7 +13,8 @@ class QTableWidget;
 
 namespace quill {
 
-// The player's record against the fewest steps possible, level by level.
+// The player's record against the fewest steps possible, level by level,
+// and how the player did with random levels.
 class frmProgress : public QDialog {
     Q_OBJECT
 
@@ -25,10 +26,13 @@ public:
 
     QTableWidget* lisProgress;
     QLabel* lblSummary;
+    QLabel* lblRandom;
     QPushButton* cmdClose;
 
     // "Finished 12 of 70 levels, 5 of them in the fewest steps."
     static QString summaryText(int finished, int inFewest);
+    // "Random levels finished: 3, 2 of them in the fewest steps."
+    static QString randomSummaryText(const Progress::RandomTally& tally);
 };
 
 }  // namespace quill
