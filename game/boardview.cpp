@@ -182,8 +182,7 @@ void BoardView::PlaceBoard(const GameSession& session)
 
 void BoardView::ShowStatus(const GameSession& session)
 {
-    lblStatus->setText(QStringLiteral("Level: ") + QString::number(session.levelIndex() + 1) + QStringLiteral(" - ")
-                       + session.levelName());
+    lblStatus->setText(session.levelStatus());
     lblSteps->setText(QStringLiteral("Steps: ") + QString::number(session.steps()));
 }
 

@@ -8,7 +8,7 @@
 
 namespace quill {
 
-frmLevel::frmLevel(QWidget* owner, int16_t& newLevel)
+frmLevel::frmLevel(QWidget* owner, int16_t& newLevel, const LevelTable& levels)
     : PlainDialog(owner, "frmLevel", QStringLiteral("Choose Level"), 4155, 3510), newLevel_(newLevel)
 {
 
@@ -17,6 +17,9 @@ frmLevel::frmLevel(QWidget* owner, int16_t& newLevel)
     lisLevel->setFont(msSansSerif(9.75));
     placeTwips(lisLevel, 30, 0, 4095, 2700);
     keepFrameOnDevicePixels(lisLevel);
+    for (int k = 0; k < kLevelCount; ++k)
+        lisLevel->addItem(QStringLiteral("Level ") + QString::number(k + 1) + QStringLiteral(" - ") + levels[k].name);
+    lisLevel->setCurrentRow(-1);
 
     cmdSetLevel = addButton(QStringLiteral("&Set Level"), "cmdSetLevel", 210, 2880, 1695, 495);
     cmdCancel = addButton(QStringLiteral("Cancel"), "cmdCancel", 2280, 2880, 1695, 495);

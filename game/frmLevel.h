@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/plaindialog.h"
+#include "model/levelfile.h"
 
 #include <cstdint>
 
@@ -9,13 +10,14 @@ class QPushButton;
 
 namespace quill {
 
-// The level chooser. It writes its answer into `newLevel` of its owner
-// every time it closes: the chosen index, or -1.
+// The level chooser, one line for each level of `levels` and none
+// selected. It writes its answer into `newLevel` of its owner every time
+// it closes: the chosen index, or -1.
 class frmLevel : public PlainDialog {
     Q_OBJECT
 
 public:
-    frmLevel(QWidget* owner, int16_t& newLevel);
+    frmLevel(QWidget* owner, int16_t& newLevel, const LevelTable& levels);
 
     QListWidget* lisLevel;
     QPushButton* cmdSetLevel;

@@ -4,7 +4,9 @@
 #include "game/frmFile.h"
 #include "game/frmLevel.h"
 #include "game/frmProgress.h"
+#include "game/frmRandom.h"
 #include "game/gamefiles.h"
+#include "game/howtoplay.h"
 #include "game/placement.h"
 #include "game/skin/productpictures.h"
 #include "game/skin/skinlayout.h"
@@ -18,15 +20,12 @@
 #include "ui/userdialogs.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QUrl>
 
 namespace quill {
 namespace {
@@ -90,6 +89,7 @@ void frmMain::BuildMenus()
     mnuRedo->setShortcut(QKeySequence::Redo);
     mnuGame->addSeparator();
     mnuRestart = item(mnuGame, "Re&start Level", &frmMain::mnuRestart_Click);
+    mnuRandom = item(mnuGame, "Ra&ndom Level...", &frmMain::mnuRandom_Click);
     mnuGame->addSeparator();
     mnuHint = item(mnuGame, "&Hint", &frmMain::mnuHint_Click);
     mnuProgress = item(mnuGame, "&Progress...", &frmMain::mnuProgress_Click);
@@ -203,13 +203,7 @@ void frmMain::NewGame()
 {
     if (!OfferToSave(QStringLiteral("Quillmere - New Game")))
         return;
-    frmLevel chooser(this, newLevel);
-    for (int k = 0; k < kLevelCount; ++k) {
-        chooser.lisLevel->addItem(QStringLiteral("Level ") + QString::number(k + 1) + QStringLiteral(" - ")
-                                  + session_.levels()[k].name);
-    }
-    chooser.lisLevel->setCurrentRow(-1);
-    chooser.exec();
+    frmLevel(this, newLevel, session_.levels()).exec();
     if (newLevel >= 0 && newLevel < kLevelCount)
         StartLevel(newLevel);
 }
@@ -298,17 +292,7 @@ void frmMain::mnuExit_Click()
 
 void frmMain::mnuHTP_Click()
 {
-    const QString path = resolvePath(folders_.programFolder(), QStringLiteral("qlm.html"));
-    // A missing page is a failure of its own: opening it would only show
-    // the browser's error.
-    const bool opened = QFileInfo(path).isFile() && userDialogs().open(QUrl::fromLocalFile(path));
-    if (!opened) {
-        userDialogs().message(this, QStringLiteral("Quillmere - Help"),
-                              QStringLiteral("Unable to open ") + displayPath(folders_.programFolder())
-                                  + QDir::separator() + QStringLiteral("qlm.html automatically.\n")
-                                  + QStringLiteral("Please open the file manually."),
-                              Icon::Information, Buttons::Ok);
-    }
+    OpenHowToPlay(this, folders_.programFolder());
 }
 
 void frmMain::mnuAbout_Click()
@@ -420,6 +404,12 @@ void frmMain::mnuRestart_Click()
         return;
     if (OfferToSave(QStringLiteral("Quillmere - Restart Level")))
         StartLevel(session_.levelIndex());
+}
+
+void frmMain::mnuRandom_Click()
+{
+    if (OfferToSave(QStringLiteral("Quillmere - Random Level")) && frmRandom::Play(this, session_))
+        ShowNewPosition();
 }
 
 void frmMain::mnuHint_Click()

@@ -47,6 +47,7 @@ public:
     QAction* mnuUndo;
     QAction* mnuRedo;
     QAction* mnuRestart;
+    QAction* mnuRandom;
     QAction* mnuHint;
     QAction* mnuProgress;
     QMenu* mnuHelp;
@@ -86,6 +87,7 @@ public:
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuRestart_Click();
+    void mnuRandom_Click();
     void mnuHint_Click();
     void mnuProgress_Click();
 

@@ -76,6 +76,9 @@ frmProgress::frmProgress(QWidget* owner, const LevelTable& levels,
     lblSummary = new QLabel(summaryText(tally), this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setTextFormat(Qt::PlainText);
+    lblRandom = new QLabel(randomSummaryText(progress.randomTally()), this);
+    lblRandom->setObjectName(QStringLiteral("lblRandom"));
+    lblRandom->setTextFormat(Qt::PlainText);
 
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
@@ -85,6 +88,7 @@ frmProgress::frmProgress(QWidget* owner, const LevelTable& levels,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lisProgress);
     layout->addWidget(lblSummary);
+    layout->addWidget(lblRandom);
     layout->addWidget(cmdClose, 0, Qt::AlignRight);
     fitToScreen(owner);
     centreOnOwner(this, owner);
@@ -123,6 +127,15 @@ QString frmProgress::summaryText(const Tally& tally)
         .arg(tally.finished)
         .arg(kLevelCount)
         .arg(tally.inFewest);
+}
+
+QString frmProgress::randomSummaryText(const Progress::RandomTally& tally)
+{
+    if (tally.finished == 0)
+        return QStringLiteral("Random levels finished: none yet.");
+    return QStringLiteral("Random levels finished: %1, %2 of them in the fewest steps.")
+        .arg(tally.finished)
+        .arg(tally.inFewestSteps);
 }
 
 }  // namespace quill

@@ -13,9 +13,9 @@ class QTableWidget;
 
 namespace quill {
 
-// The player's record against the fewest steps possible, level by level.
-// It opens on `shownLevel` (the level in play or last won; -1 for none):
-// that row selected and in view.
+// The player's record against the fewest steps possible, level by level,
+// and how the player did with random levels. It opens on `shownLevel` (the
+// level in play or last won; -1 for none): that row selected and in view.
 class frmProgress : public QDialog {
     Q_OBJECT
 
@@ -28,6 +28,7 @@ public:
 
     QTableWidget* lisProgress;
     QLabel* lblSummary;
+    QLabel* lblRandom;
     QPushButton* cmdClose;
 
     // What the summary under the table counts.
@@ -37,6 +38,8 @@ public:
     };
     // "Finished 12 of 70 levels, 5 of them in the fewest steps."
     static QString summaryText(const Tally& tally);
+    // "Random levels finished: 3, 2 of them in the fewest steps."
+    static QString randomSummaryText(const Progress::RandomTally& tally);
 
 protected:
     void showEvent(QShowEvent* event) override;

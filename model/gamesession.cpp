@@ -1,5 +1,6 @@
 #include "model/gamesession.h"
 
+#include "model/levelcode.h"
 #include "model/levelfaults.h"
 #include "model/progress.h"
 
@@ -19,6 +20,10 @@ void GameSession::SetLevels(const LevelTable& levels)
 
 bool GameSession::StartLevel(int16_t index, QString* refusal)
 {
+    if (index == kRandomLevelMarker && random_) {
+        Start(kRandomLevelMarker, random_->start, 0);
+        return true;
+    }
     if (index < 0 || index >= kLevelCount)
         return false;
     const PositionFault misplaced = misplacedFault(levels_[index].positions);
@@ -31,20 +36,61 @@ bool GameSession::StartLevel(int16_t index, QString* refusal)
     return true;
 }
 
-void GameSession::LoadGame(const SavedGame& game)
+bool GameSession::StartRandom(const Positions& start)
 {
-    levels_[game.level].name = game.name;
+    if (!TakeRandomStart(start))
+        return false;
+    Start(kRandomLevelMarker, start, 0);
+    return true;
+}
+
+bool GameSession::TakeRandomStart(const Positions& start)
+{
+    const int fewest = fewestSteps(start);
+    if (fewest < 1)
+        return false;
+    random_ = DealtLevel{start, fewest, levelCode(start)};
+    return true;
+}
+
+bool GameSession::LoadGame(const SavedGame& game)
+{
+    if (!misplacedFault(game.positions).none())
+        return false;
+    if (game.isRandom()) {
+        const std::optional<Positions> start = dealtStartOf(game);
+        if (!start || !TakeRandomStart(*start))
+            return false;
+    } else if (game.level >= 0 && game.level < kLevelCount) {
+        levels_[game.level].name = game.name;
+    } else {
+        return false;
+    }
     Start(game.level, game.positions, game.steps);
+    return true;
 }
 
 SavedGame GameSession::SavedRecord() const
 {
+    if (randomInPlay())
+        return randomSavedGame(random_->start, steps_, board_.PiecePositions());
     SavedGame record;
     record.steps = steps_;
     record.level = levelIndex_;
     record.name = levelName();
     record.positions = board_.PiecePositions();
     return record;
+}
+
+QString GameSession::levelStatus() const
+{
+    if (randomInPlay()) {
+        return QStringLiteral("Level: %1 - %2 %3")
+            .arg(random_->code)
+            .arg(random_->steps)
+            .arg(random_->steps == 1 ? QStringLiteral("step") : QStringLiteral("steps"));
+    }
+    return QStringLiteral("Level: ") + QString::number(levelIndex_ + 1) + QStringLiteral(" - ") + levelName();
 }
 
 void GameSession::Start(int16_t level, const Positions& positions, int32_t startSteps)
@@ -87,10 +133,10 @@ void GameSession::RecordWin() const
 {
     if (progressPath_.isEmpty())
         return;
-    // A record that cannot be read or written never stands in the way of play.
-    Progress progress = readProgressFile(progressPath_);
-    if (progress.noteWin(levelIndex_, levels_[levelIndex_].positions, steps_))
-        writeProgressFile(progressPath_, progress);
+    if (randomInPlay())
+        recordRandomWin(progressPath_, random_->start, steps_);
+    else
+        recordWin(progressPath_, levelIndex_, levels_[levelIndex_].positions, steps_);
 }
 
 void GameSession::MousePress(int16_t piece, double xPx, double yPx)

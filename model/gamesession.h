@@ -3,6 +3,7 @@
 #include "model/board.h"
 #include "model/drag.h"
 #include "model/levelfile.h"
+#include "model/randomlevel.h"
 #include "model/savedgame.h"
 #include "model/solver.h"
 
@@ -16,7 +17,8 @@ namespace quill {
 
 // The game in progress, between the rules of the board and the window that
 // draws it: the level collection as the game holds it, the level in play
-// with its start, the position, the step count, whether it changed since it
+// (a level of the collection, or a random level known by its start) with
+// its start, the position, the step count, whether it changed since it
 // was started, loaded or saved, the slides that can be taken back and put
 // back, the hint on show, the piece that the keyboard selects or holds, and
 // the skin in use. The window sends mouse and keyboard input here and draws
@@ -58,13 +60,20 @@ public:
 
     // Starts level `index` of the collection from its stored position. A
     // level with a piece that has no place on the board is refused: nothing
-    // changes, and `refusal` tells why.
+    // changes, and `refusal` tells why. With kRandomLevelMarker it starts
+    // the random level last played again from its start, so that
+    // StartLevel(levelIndex()) restarts the level in play of either kind.
     bool StartLevel(int16_t index, QString* refusal = nullptr);
-    // Takes up a saved game that has been checked whole: its level gets the
-    // saved name in the collection, the board its pieces, and its steps go
-    // on. Restart Level returns to the collection's start of the level.
-    void LoadGame(const SavedGame& game);
-    // The record that Save Game writes.
+    // Starts a random level at `start`; false, and nothing changes, unless
+    // it is a start a random level can have: no fault, not solved, solvable.
+    bool StartRandom(const Positions& start);
+    // Takes up a saved game that has been checked whole: a level of the
+    // collection gets the saved name, a random level its start from the
+    // code in the name; the board gets its pieces, and its steps go on.
+    // Restart Level returns to the start of the level. False, and nothing
+    // changes, for a record that loadSavedGame refuses.
+    bool LoadGame(const SavedGame& game);
+    // The record that Save Game writes, for a level of either kind.
     SavedGame SavedRecord() const;
     // Nothing has changed since now: the game was saved, or the player
     // chose a game to load.
@@ -75,8 +84,18 @@ public:
     // Save Game applies while a level is played, not before the first one
     // and not after a win.
     bool canSave() const { return playing(); }
+    // The level in play: its index in the collection, or kRandomLevelMarker.
     int16_t levelIndex() const { return levelIndex_; }
-    const QString& levelName() const { return levels_[levelIndex_].name; }
+    bool randomInPlay() const { return levelIndex_ == kRandomLevelMarker; }
+    // The collection's name of the level in play, or a random level's code.
+    const QString& levelName() const { return randomInPlay() ? random_->code : levels_[levelIndex_].name; }
+    // The random level in play, or else the last one played: its start,
+    // fewest steps and code.
+    const std::optional<DealtLevel>& lastRandomLevel() const { return random_; }
+    // What the status line says of the level in play: "Level: 5 - Heron
+    // Ford", or a random level's code and fewest steps, "Level: GGXT-4AN -
+    // 90 steps", short enough for the status line.
+    QString levelStatus() const;
     int32_t steps() const { return steps_; }
     bool gameChanged() const { return gameChanged_; }
     const Board& board() const { return board_; }
@@ -88,7 +107,8 @@ public:
     const std::array<LevelVerdict, kLevelCount>& levelVerdicts() const;
 
     // The congratulation has been shown: nothing more to play, and the win
-    // goes into the player's record when it is the level's best.
+    // goes into the player's record when it is the level's best, a random
+    // level's under its start.
     void Win();
 
     // The mouse on the picture of a piece, in pixels inside that picture.
@@ -129,6 +149,8 @@ public:
 
 private:
     void Start(int16_t level, const Positions& positions, int32_t startSteps);
+    // Keeps `start` as the random level's; false when it cannot be one.
+    bool TakeRandomStart(const Positions& start);
     // Counts a committed release and keeps a slide that moved a piece.
     Outcome Committed(const PieceDrag::ReleaseResult& release);
     Outcome MoveSelection(int dc, int dr);
@@ -142,6 +164,7 @@ private:
     QString skin_;
     Board board_;
     PieceDrag drag_;
+    std::optional<DealtLevel> random_;
     int16_t levelIndex_ = 0;
     int32_t steps_ = 0;
     bool gameChanged_ = false;

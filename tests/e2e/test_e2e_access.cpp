@@ -1,10 +1,14 @@
 // Playing and editing as a player without a mouse, and with a screen reader:
 // the real programs driven by keys alone, read back from the accessibility
 // tree that a screen reader reads on the AT-SPI bus. And the Game menu as a
-// player uses it: Undo, Redo, hints followed to the win, the record.
+// player uses it: Undo, Redo, hints followed to the win, the record, and a
+// random level taken up by its code, saved, loaded and won.
 
 #include "model/gamesession.h"
 #include "model/levelfile.h"
+#include "model/randomlevel.h"
+#include "model/savedgame.h"
+#include "model/solver.h"
 #include "model/spoken.h"
 #include "tests/e2e/desktop.h"
 #include "tests/e2e/e2efixture.h"
@@ -12,6 +16,7 @@
 #include "tests/support/dragdriver.h"
 #include "tests/support/fixtures.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -110,11 +115,18 @@ private slots:
     void levelFinishedFromTheKeyboardAlone();
     void levelEditedAndSavedFromTheKeyboardAlone();
     void undoRedoAndHintsToTheWinAndTheRecord();
+    void randomLevelByItsCodeSavedLoadedAndWonByHints();
 
 private:
     // Reads the tree of `program` until `done` holds of it.
     Problem waitForTree(qint64 pid, const std::function<QString(const AccessibleTree&)>& problemOf,
                         AccessibleTree* tree = nullptr);
+    // Asks Game > Hint again and again, each hint read as the screen reader
+    // reads it and followed with the mouse, until the congratulation shows;
+    // `positions` follows the board.
+    void followHintsToTheWin(const Program& game, GameUi& ui, Positions& positions, const QImage& skin);
+    // Waits until the tree holds an object named `name`.
+    Problem waitForName(qint64 pid, const QString& name);
 };
 
 Problem TestE2eAccess::waitForTree(qint64 pid, const std::function<QString(const AccessibleTree&)>& problemOf,
@@ -133,6 +145,50 @@ Problem TestE2eAccess::waitForTree(qint64 pid, const std::function<QString(const
         },
         10000, 200);
     return done ? Problem() : last;
+}
+
+void TestE2eAccess::followHintsToTheWin(const Program& game, GameUi& ui, Positions& positions, const QImage& skin)
+{
+    Desktop& desktop = session->desktop();
+    const QRegularExpression hintSentence(
+        QStringLiteral("^Hint: slide the (.+) (left|right|up|down) by \\d+ cells?, to (.+)\\.$"));
+    std::optional<Window> won;
+    for (int hint = 0; hint < 20 && !won; ++hint) {
+        QUILL_E2E_OK(desktop.focus(ui.window().id));
+        QUILL_E2E_OK(desktop.keys({QStringLiteral("alt+g"), QStringLiteral("h")}));
+        QVERIFY2(desktop.waitForWindow(QStringLiteral("Quillmere - Hint"), game.pid()), "Hint showed no message");
+        AccessibleTree tree;
+        QUILL_E2E_OK(waitForTree(game.pid(), [&](const AccessibleTree& t) {
+            const AccessibleNode* board = boardNode(t);
+            return board && hintSentence.match(board->description).hasMatch() ? QString()
+                                                                              : QStringLiteral("no hint is told");
+        }, &tree));
+        const QRegularExpressionMatch said = hintSentence.match(boardNode(tree)->description);
+        int piece = -1;
+        for (int i = 0; i < kPieceCount; ++i) {
+            if (spokenPieceName(i).toLower() == said.captured(1))
+                piece = i;
+        }
+        QVERIFY2(piece >= 0, qPrintable(said.captured(0)));
+        const std::optional<PieceDrag::Cell> to = cellOfPlace(piece, said.captured(3));
+        QVERIFY2(to, qPrintable(said.captured(0)));
+        QUILL_E2E_OK(desktop.answer(QStringLiteral("Quillmere - Hint"), game.pid(), {QStringLiteral("Return")}));
+        QUILL_E2E_OK(ui.slide(positions[piece], positionValue(to->col, to->row)));
+        positions[piece] = positionValue(to->col, to->row);
+        won = desktop.waitForWindow(QStringLiteral("Quillmere - Congratulations"), game.pid(), 1500);
+        if (!won)
+            QUILL_E2E_OK(ui.waitForBoard(positions, skin));
+    }
+    QVERIFY2(won, "following the hints did not win the level");
+}
+
+Problem TestE2eAccess::waitForName(qint64 pid, const QString& name)
+{
+    return waitForTree(pid, [&](const AccessibleTree& tree) {
+        return findNode(tree, [&](const AccessibleNode& n) { return n.name == name; })
+                   ? QString()
+                   : QStringLiteral("nothing in the tree is named \"%1\"").arg(name);
+    });
 }
 
 void TestE2eAccess::levelFinishedFromTheKeyboardAlone()
@@ -312,45 +368,12 @@ void TestE2eAccess::undoRedoAndHintsToTheWinAndTheRecord()
     QUILL_E2E_OK(ui.waitForBoard(afterFirst, skin));
     positions = afterFirst;
 
-    // Then the hints alone: each one read as the screen reader reads it,
-    // followed with the mouse, until the level is won.
-    const QRegularExpression hintSentence(
-        QStringLiteral("^Hint: slide the (.+) (left|right|up|down) by \\d+ cells?, to (.+)\\.$"));
-    std::optional<Window> won;
-    for (int hint = 0; hint < 20 && !won; ++hint) {
-        QUILL_E2E_OK(desktop.focus(ui.window().id));
-        QUILL_E2E_OK(desktop.keys({QStringLiteral("alt+g"), QStringLiteral("h")}));
-        QVERIFY2(desktop.waitForWindow(QStringLiteral("Quillmere - Hint"), game.pid()), "Hint showed no message");
-        AccessibleTree tree;
-        QUILL_E2E_OK(waitForTree(game.pid(), [&](const AccessibleTree& t) {
-            const AccessibleNode* board = boardNode(t);
-            return board && hintSentence.match(board->description).hasMatch() ? QString()
-                                                                              : QStringLiteral("no hint is told");
-        }, &tree));
-        const QRegularExpressionMatch said = hintSentence.match(boardNode(tree)->description);
-        int piece = -1;
-        for (int i = 0; i < kPieceCount; ++i) {
-            if (spokenPieceName(i).toLower() == said.captured(1))
-                piece = i;
-        }
-        QVERIFY2(piece >= 0, qPrintable(said.captured(0)));
-        const std::optional<PieceDrag::Cell> to = cellOfPlace(piece, said.captured(3));
-        QVERIFY2(to, qPrintable(said.captured(0)));
-        QUILL_E2E_OK(desktop.answer(QStringLiteral("Quillmere - Hint"), game.pid(), {QStringLiteral("Return")}));
-        QUILL_E2E_OK(ui.slide(positions[piece], positionValue(to->col, to->row)));
-        positions[piece] = positionValue(to->col, to->row);
-        won = desktop.waitForWindow(QStringLiteral("Quillmere - Congratulations"), game.pid(), 1500);
-        if (!won)
-            QUILL_E2E_OK(ui.waitForBoard(positions, skin));
-    }
-    QVERIFY2(won, "following the hints did not win the level");
-    const QString told =
-        QStringLiteral("Congratulations!! You finished the game in %1 steps.").arg(solution->size());
-    QUILL_E2E_OK(waitForTree(game.pid(), [&](const AccessibleTree& tree) {
-        return findNode(tree, [&](const AccessibleNode& n) { return n.name == told; })
-                   ? QString()
-                   : QStringLiteral("no \"%1\"").arg(told);
-    }));
+    // Then the hints alone, until the level is won.
+    followHintsToTheWin(game, ui, positions, skin);
+    if (QTest::currentTestFailed())
+        return;
+    QUILL_E2E_OK(waitForName(
+        game.pid(), QStringLiteral("Congratulations!! You finished the game in %1 steps.").arg(solution->size())));
     QUILL_E2E_OK(desktop.answer(QStringLiteral("Quillmere - Congratulations"), game.pid(), {QStringLiteral("Return")}));
 
     // Progress shows the record: level 1 in its fewest steps.
@@ -379,6 +402,58 @@ void TestE2eAccess::undoRedoAndHintsToTheWinAndTheRecord()
     QVERIFY(desktop.waitForNoWindow(QStringLiteral("Quillmere - Progress"), game.pid()));
     QVERIFY(QFileInfo::exists(session->folder().file(QStringLiteral("qlm-progress.txt"))));
     QUILL_E2E_OK(ui.exitQuietly());
+}
+
+void TestE2eAccess::randomLevelByItsCodeSavedLoadedAndWonByHints()
+{
+    QRandomGenerator seeded(20);
+    const DealtLevel level = *dealLevel(5, seeded);
+    const SolutionMove first = slideSolver().solve(level.start).moves.front();
+    Positions moved = level.start;
+    moved[first.piece] = first.to;
+    const QImage skin = skinPicture(session->folder().file(QStringLiteral("skins/default.bmp")));
+    Desktop& desktop = session->desktop();
+    Program& game = session->start(QStringLiteral("Quillmere"));
+    GameUi ui(desktop, game);
+    QUILL_E2E_OK(ui.attach());
+    const auto gameKeys = [&](const QString& key) {
+        const Problem focused = desktop.focus(ui.window().id);
+        return focused.isEmpty() ? desktop.keys({QStringLiteral("alt+g"), key}) : focused;
+    };
+
+    // The code typed in small letters without its dash, then Enter.
+    QUILL_E2E_OK(gameKeys(QStringLiteral("n")));
+    const std::optional<Window> chooser = desktop.waitForWindow(QStringLiteral("Quillmere - Random Level"), game.pid());
+    QVERIFY(chooser);
+    QUILL_E2E_OK(desktop.focus(chooser->id));
+    QUILL_E2E_OK(desktop.keys({QStringLiteral("alt+c"), QStringLiteral("Tab")}));
+    QUILL_E2E_OK(desktop.type(level.code.toLower().remove(QLatin1Char('-'))));
+    QUILL_E2E_OK(desktop.keys({QStringLiteral("Return")}));
+    QUILL_E2E_OK(ui.waitForBoard(level.start, skin));
+    QUILL_E2E_OK(waitForName(game.pid(), QStringLiteral("Level: %1 - 5 steps").arg(level.code)));
+
+    // One slide saved; Restart Level, Load Game, and Restart Level again,
+    // back to the dealt start.
+    QUILL_E2E_OK(ui.slide(first.from, first.to));
+    QUILL_E2E_OK(ui.waitForBoard(moved, skin));
+    QUILL_E2E_OK(ui.saveGame(QStringLiteral("random one")));
+    QUILL_E2E_OK(gameKeys(QStringLiteral("s")));
+    QUILL_E2E_OK(ui.waitForBoard(level.start, skin));
+    QUILL_E2E_OK(ui.loadGame(0, QStringLiteral("random one.sav")));
+    QUILL_E2E_OK(ui.waitForBoard(moved, skin));
+    QUILL_E2E_OK(waitForName(game.pid(), QStringLiteral("Steps: 1")));
+    QUILL_E2E_OK(gameKeys(QStringLiteral("s")));
+    QUILL_E2E_OK(ui.waitForBoard(level.start, skin));
+
+    // Won by the hints in its fewest steps, and counted so in Progress.
+    Positions positions = level.start;
+    followHintsToTheWin(game, ui, positions, skin);
+    if (QTest::currentTestFailed())
+        return;
+    QUILL_E2E_OK(waitForName(game.pid(), QStringLiteral("Congratulations!! You finished the game in 5 steps.")));
+    QUILL_E2E_OK(desktop.answer(QStringLiteral("Quillmere - Congratulations"), game.pid(), {QStringLiteral("Return")}));
+    QUILL_E2E_OK(gameKeys(QStringLiteral("p")));
+    QUILL_E2E_OK(waitForName(game.pid(), QStringLiteral("Random levels finished: 1, 1 of them in the fewest steps.")));
 }
 
 QTEST_GUILESS_MAIN(TestE2eAccess)

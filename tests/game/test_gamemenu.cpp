@@ -1,9 +1,11 @@
-// The Game menu (Undo, Redo, Restart Level, Hint, Progress), playing from
-// the keyboard, and what the main window tells a screen reader.
+// The Game menu (Undo, Redo, Restart Level, Random Level, Hint, Progress),
+// playing from the keyboard, and what the main window tells a screen reader.
 
 #include "game/frmFile.h"
 #include "game/frmMain.h"
 #include "game/frmProgress.h"
+#include "game/frmRandom.h"
+#include "model/levelcode.h"
 #include "model/savedgame.h"
 #include "model/solver.h"
 #include "model/spoken.h"
@@ -11,10 +13,14 @@
 #include "tests/game/gamefixture.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -100,6 +106,7 @@ private slots:
     void undoAndRedoThroughTheMenuAndTheirKeys();
     void restartLevel_data();
     void restartLevel();
+    void randomLevelDealsReadsCodesAndCancels();
     void hintMarksThePieceAndTheCells();
     void hintWithoutASolution();
     void progressShowsTheRecordOfTheLevelAsPlayed();
@@ -117,10 +124,10 @@ void TestGameMenu::gameMenuSitsBetweenFileAndHelp()
         titles << a->text();
     QCOMPARE(titles, (QStringList{"&File", "&Game", "&Help"}));
     QCOMPARE(captions(w.mnuGame),
-             (QStringList{"&Undo", "&Redo", "-", "Re&start Level", "-", "&Hint", "&Progress..."}));
+             (QStringList{"&Undo", "&Redo", "-", "Re&start Level", "Ra&ndom Level...", "-", "&Hint", "&Progress..."}));
     QCOMPARE(w.mnuUndo->shortcut(), QKeySequence(QKeySequence::Undo));
     QCOMPARE(w.mnuRedo->shortcut(), QKeySequence(QKeySequence::Redo));
-    for (QAction* a : {w.mnuRestart, w.mnuHint, w.mnuProgress})
+    for (QAction* a : {w.mnuRestart, w.mnuRandom, w.mnuHint, w.mnuProgress})
         QVERIFY(a->shortcut().isEmpty());
     // The File and Help menus keep their lack of shortcut keys.
     for (const QMenu* menu : {w.mnuFile, w.mnuHelp}) {
@@ -133,16 +140,16 @@ void TestGameMenu::itemsAreEnabledOnlyWhenTheyCanAct()
 {
     StartedGame game(menuLevels());
     frmMain& w = *game.window;
-    QCOMPARE(enabledItems(w), QStringLiteral("&Progress..."));
+    QCOMPARE(enabledItems(w), QStringLiteral("Ra&ndom Level... &Progress..."));
     game.newGame(0);
-    QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level &Hint &Progress..."));
+    QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level Ra&ndom Level... &Hint &Progress..."));
     game.dragCells(8, {{0, 4}, {1, 4}});
-    QCOMPARE(enabledItems(w), QStringLiteral("&Undo Re&start Level &Hint &Progress..."));
+    QCOMPARE(enabledItems(w), QStringLiteral("&Undo Re&start Level Ra&ndom Level... &Hint &Progress..."));
     w.mnuUndo->trigger();
-    QCOMPARE(enabledItems(w), QStringLiteral("&Redo Re&start Level &Hint &Progress..."));
+    QCOMPARE(enabledItems(w), QStringLiteral("&Redo Re&start Level Ra&ndom Level... &Hint &Progress..."));
     game.dragCells(0, {{1, 2}, {1, 3}});
     QCOMPARE(game.dialogs.messages.last().title, QStringLiteral("Quillmere - Congratulations"));
-    QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level &Progress..."));
+    QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level Ra&ndom Level... &Progress..."));
 }
 
 void TestGameMenu::undoAndRedoThroughTheMenuAndTheirKeys()
@@ -243,6 +250,59 @@ void TestGameMenu::restartLevel()
     QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 0"));
     // The name a loaded game brought stays, as for New Game.
     QCOMPARE(w.picBoard->lblStatus->text().endsWith(loaded ? QStringLiteral("Saved     ") : levels[level].name), true);
+}
+
+void TestGameMenu::randomLevelDealsReadsCodesAndCancels()
+{
+    StartedGame game;
+    frmMain& w = *game.window;
+    const auto random = [&](const std::function<void(frmRandom*)>& act) {
+        return runWithModal<frmRandom>([&] { w.mnuRandom->trigger(); }, act);
+    };
+    for (int k = 0; k <= 4; ++k) {
+        const int steps = k < 4 ? frmRandom::presets()[k].steps : 57;
+        bool placed = false;
+        QVERIFY(random([&](frmRandom* d) {
+            placed = centredOnOwner(d) && d->windowTitle() == QLatin1String("Quillmere - Random Level");
+            if (k < 4)  // on the round mark, as a player clicks
+                QTest::mouseClick(d->optPreset[k], Qt::LeftButton, {}, QPoint(6, d->optPreset[k]->height() / 2));
+            else
+                d->spnSteps->setValue(steps);
+            QTest::mouseClick(d->cmdPlay, Qt::LeftButton);
+        }));
+        QVERIFY(placed);
+        QCOMPARE(slideSolver().solve(w.session().board().PiecePositions()).steps(), steps);
+    }
+
+    // A mistyped code is refused with its reason and changes nothing; typed
+    // right, in any case and without its dash, it plays exactly its start.
+    const QString dealt = gameState(w);
+    QString refused;
+    QVERIFY(random([&](frmRandom* d) {
+        QTest::keyClicks(d->txtCode, QStringLiteral("GGXT-4AM"));
+        QTest::keyClick(d->txtCode, Qt::Key_Return);
+        refused = gameState(w);
+        d->txtCode->clear();
+        QTest::keyClicks(d->txtCode, QStringLiteral("ggxt 4an"));
+        QTest::keyClick(d->txtCode, Qt::Key_Return);
+    }));
+    QCOMPARE(refused, dealt);
+    QCOMPARE(game.dialogs.messages.last().text, readLevelCode(QStringLiteral("GGXT-4AM")).problem);
+    QCOMPARE(w.session().board().PiecePositions(), classicStart());
+    QCOMPARE(w.picBoard->lblStatus->text(), QStringLiteral("Level: GGXT-4AN - 90 steps"));
+
+    // The last code is copied; Cancel, pressed with Enter, starts nothing.
+    const QString played = gameState(w);
+    QVERIFY(random([&](frmRandom* d) {
+        QTest::mouseClick(d->cmdCopy, Qt::LeftButton);
+        d->cmdCancel->setFocus();
+        QTest::keyClick(d->cmdCancel, Qt::Key_Return);
+    }));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("GGXT-4AN"));
+    QCOMPARE(gameState(w), played);
+    game.dragCells(8, {{0, 4}, {1, 4}});
+    QVERIFY(!showsModal<frmRandom>([&] { w.mnuRandom->trigger(); }));  // the save question, cancelled
+    QCOMPARE(game.dialogs.messages.last().title, QStringLiteral("Quillmere - Random Level"));
 }
 
 void TestGameMenu::hintMarksThePieceAndTheCells()

@@ -102,8 +102,9 @@ struct MenuCaption {
 const MenuCaption kMenuCaptions[] = {
     {"&File", "&New Game"}, {"&File", "&Load Game"},      {"&File", "&Save Game"},
     {"&File", "Set S&kin"}, {"&File", "E&xit"},           {"&Game", "&Undo"},
-    {"&Game", "&Redo"},     {"&Game", "Re&start Level"},  {"&Game", "&Hint"},
-    {"&Game", "&Progress..."}, {"&Help", "H&ow to Play"}, {"&Help", "&About"},
+    {"&Game", "&Redo"},     {"&Game", "Re&start Level"},  {"&Game", "Ra&ndom Level..."},
+    {"&Game", "&Hint"},     {"&Game", "&Progress..."},    {"&Help", "H&ow to Play"},
+    {"&Help", "&About"},
 };
 
 QString withoutAmpersand(const char* caption) { return QString::fromUtf8(caption).remove(QLatin1Char('&')); }

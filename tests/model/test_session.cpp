@@ -66,6 +66,7 @@ private slots:
     void equalWinIsNoNewRecordAndLeavesTheFile();
     void shorterRecordFileHoldsOnlyTheNewContent();
     void randomLevelsCountOnceWithTheirBest();
+    void randomLevelPlaysSavesLoadsAndWins();
     void spokenNamesSayWhatAndWhere();
 };
 
@@ -496,6 +497,49 @@ void TestSession::randomLevelsCountOnceWithTheirBest()
     const Progress read = Progress::decode("random GGXT-4AM 95\nrandom GGXT-4AN 89\nrandom GGXT-4AN 95 1\n"
                                            "random 4H7A-RCC 130\nrandom 4h7arcc 125\nrandom 4H7A-RCC 128\n");
     QCOMPARE(read.randomRecords(), (std::map<Positions, int32_t>{{farthest, 125}}));
+}
+
+void TestSession::randomLevelPlaysSavesLoadsAndWins()
+{
+    QTemporaryDir dir;
+    LevelTable levels = test::sampleLevels();
+    levels[4].positions = test::oneSlideFromTheGoal();
+    GameSession s(dir.filePath("qlm-progress.txt"));
+    s.SetLevels(levels);
+    QVERIFY(!s.StartRandom({31, 21, 0, 3, 20, 23, 11, 12, 40, 43}));  // solved already
+    QVERIFY(s.StartRandom(test::classicStart()));
+    QCOMPARE(s.levelStatus(), QStringLiteral("Level: GGXT-4AN - 90 steps"));
+    mouseSlide(s, 8, {0, 4}, {1, 4});
+
+    // Through the 36 bytes into another game: the same game, the collection
+    // untouched, and Restart Level in both back to the dealt start.
+    GameSession loaded;
+    loaded.SetLevels(levels);
+    QVERIFY(loaded.LoadGame(decodeSavedGame(encodeSavedGame(s.SavedRecord()))));
+    QCOMPARE(loaded.SavedRecord(), randomSavedGame(test::classicStart(), 1, s.board().PiecePositions()));
+    QCOMPARE(loaded.levels(), levels);
+    for (GameSession* game : {&s, &loaded}) {
+        QVERIFY(game->StartLevel(game->levelIndex()));
+        QCOMPARE(game->board().PiecePositions(), test::classicStart());
+    }
+    SavedGame mistyped = s.SavedRecord();
+    mistyped.name = fitLevelName(QStringLiteral("GGXT-4AM"));
+    QVERIFY(!loaded.LoadGame(mistyped));
+
+    // Each win goes to the record of its kind; a game of the collection
+    // saves as before.
+    for (bool random : {true, false}) {
+        QVERIFY(random ? s.StartRandom(levels[4].positions) : s.StartLevel(4));
+        QVERIFY(mouseSlide(s, 0, {1, 2}, {1, 3}).won);
+        s.Win();
+    }
+    const Progress progress = readProgressFile(dir.filePath("qlm-progress.txt"));
+    QCOMPARE(progress.bestForRandom(levels[4].positions), std::optional<int32_t>(1));
+    QCOMPARE(progress.bestFor(4, levels[4].positions), std::optional<int32_t>(1));
+    QCOMPARE(progress.randomTally().finished, 1);
+    QVERIFY(s.StartLevel(2));
+    QCOMPARE(s.levelStatus(), QStringLiteral("Level: 3 - Level 3   "));
+    QCOMPARE(s.SavedRecord(), (SavedGame{0, 2, levels[2].name, levels[2].positions}));
 }
 
 void TestSession::spokenNamesSayWhatAndWhere()

@@ -1,0 +1,177 @@
+#include "game/frmRandom.h"
+
+#include "game/placement.h"
+#include "model/levelcode.h"
+#include "model/randomlevel.h"
+#include "ui/buttonkeys.h"
+#include "ui/userdialogs.h"
+
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace quill {
+namespace {
+
+const QString kTitle = QStringLiteral("Quillmere - Random Level");
+
+}  // namespace
+
+std::array<frmRandom::Preset, 4> frmRandom::presets()
+{
+    return {{{"&Easy", 15}, {"&Medium", 40}, {"&Hard", 70}, {"Hardes&t", dealRange().most}}};
+}
+
+frmRandom::frmRandom(QWidget* owner, const std::optional<DealtLevel>& last)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmRandom"));
+    setWindowTitle(kTitle);
+    setModal(true);
+    const DealRange range = dealRange();
+
+    auto* grid = new QGridLayout;
+    auto* question = new QLabel(QStringLiteral("Deal a level that takes, at the fewest:"), this);
+    grid->addWidget(question, 0, 0, 1, 3);
+    int row = 1;
+    for (std::size_t k = 0; k < optPreset.size(); ++k) {
+        const Preset preset = presets()[k];
+        optPreset[k] = new QRadioButton(
+            QStringLiteral("%1: %2 steps").arg(QString::fromLatin1(preset.caption)).arg(preset.steps), this);
+        optPreset[k]->setObjectName(QStringLiteral("optPreset%1").arg(k));
+        grid->addWidget(optPreset[k], row++, 0, 1, 3);
+    }
+    optExact = new QRadioButton(QStringLiteral("E&xactly:"), this);
+    optExact->setObjectName(QStringLiteral("optExact"));
+    spnSteps = new QSpinBox(this);
+    spnSteps->setObjectName(QStringLiteral("spnSteps"));
+    spnSteps->setRange(range.fewest, range.most);
+    const QString bounds = QStringLiteral("%1 to %2").arg(range.fewest).arg(range.most);
+    spnSteps->setAccessibleName(QStringLiteral("Exact number of fewest steps, ") + bounds);
+    grid->addWidget(optExact, row, 0);
+    grid->addWidget(spnSteps, row, 1);
+    grid->addWidget(new QLabel(QLatin1Char('(') + bounds + QLatin1Char(')'), this), row++, 2);
+
+    optCode = new QRadioButton(QStringLiteral("Level &code:"), this);
+    optCode->setObjectName(QStringLiteral("optCode"));
+    txtCode = new QLineEdit(this);
+    txtCode->setObjectName(QStringLiteral("txtCode"));
+    txtCode->setAccessibleName(QStringLiteral("Level code to play"));
+    txtCode->setPlaceholderText(QStringLiteral("such as GGXT-4AN"));
+    txtCode->setMaxLength(20);
+    grid->addWidget(optCode, row, 0);
+    grid->addWidget(txtCode, row++, 1, 1, 2);
+
+    auto* lastLabel = new QLabel(QStringLiteral("Last level:"), this);
+    txtLast = new QLineEdit(last ? last->code : QString(), this);
+    txtLast->setObjectName(QStringLiteral("txtLast"));
+    txtLast->setReadOnly(true);
+    txtLast->setAccessibleName(QStringLiteral("Code of the last random level"));
+    txtLast->setPlaceholderText(QStringLiteral("none yet"));
+    lastLabel->setBuddy(txtLast);
+    cmdCopy = new QPushButton(QStringLiteral("C&opy"), this);
+    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdCopy->setAccessibleName(QStringLiteral("Copy the code of the last level"));
+    cmdCopy->setEnabled(last.has_value());
+    grid->addWidget(lastLabel, row, 0);
+    grid->addWidget(txtLast, row, 1);
+    grid->addWidget(cmdCopy, row++, 2);
+
+    cmdPlay = new QPushButton(QStringLiteral("&Play"), this);
+    cmdPlay->setObjectName(QStringLiteral("cmdPlay"));
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    for (QPushButton* button : {cmdCopy, cmdPlay, cmdCancel})
+        button->setAutoDefault(false);
+    // Enter in the code box or on a choice plays.
+    cmdPlay->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdPlay);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The choice follows what the player sets.
+    connect(spnSteps, &QSpinBox::valueChanged, optExact, [this] { optExact->setChecked(true); });
+    const auto showUnit = [this](int steps) {
+        spnSteps->setSuffix(steps == 1 ? QStringLiteral(" step") : QStringLiteral(" steps"));
+    };
+    connect(spnSteps, &QSpinBox::valueChanged, spnSteps, showUnit);
+    connect(txtCode, &QLineEdit::textEdited, optCode, [this] { optCode->setChecked(true); });
+    connect(cmdPlay, &QPushButton::clicked, this, &frmRandom::cmdPlay_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmRandom::cmdCopy_Click);
+
+    // It opens on the choice of the last level: its preset, or its number.
+    const int lastSteps = last ? last->steps : presets()[1].steps;
+    spnSteps->setValue(lastSteps);
+    showUnit(lastSteps);
+    QRadioButton* initial = optExact;
+    for (std::size_t k = 0; k < optPreset.size(); ++k) {
+        if (presets()[k].steps == lastSteps)
+            initial = optPreset[k];
+    }
+    initial->setChecked(true);
+    initial->setFocus();
+
+    adjustSize();
+    centreOnOwner(this, owner);
+}
+
+bool frmRandom::Play(QWidget* owner, GameSession& session)
+{
+    frmRandom chooser(owner, session.lastRandomLevel());
+    return chooser.exec() == QDialog::Accepted && chooser.chosen_ && session.StartRandom(*chooser.chosen_);
+}
+
+void frmRandom::cmdPlay_Click()
+{
+    if (optCode->isChecked()) {
+        const LevelCodeReading reading = readLevelCode(txtCode->text());
+        if (!reading.ok()) {
+            userDialogs().message(this, kTitle, reading.problem, UserDialogs::Icon::Exclamation,
+                                  UserDialogs::Buttons::Ok);
+            txtCode->setFocus();
+            txtCode->selectAll();
+            return;
+        }
+        chosen_ = reading.start;
+    } else {
+        int steps = spnSteps->value();
+        for (std::size_t k = 0; k < optPreset.size(); ++k) {
+            if (optPreset[k]->isChecked())
+                steps = presets()[k].steps;
+        }
+        const std::optional<DealtLevel> dealt = dealLevel(steps);
+        if (!dealt)
+            return;
+        chosen_ = dealt->start;
+    }
+    accept();
+}
+
+void frmRandom::cmdCopy_Click()
+{
+    QGuiApplication::clipboard()->setText(txtLast->text());
+}
+
+void frmRandom::keyPressEvent(QKeyEvent* event)
+{
+    if (pressFocusedButton(this, event))
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace quill
