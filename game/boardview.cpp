@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 
 namespace quill {
 
@@ -85,7 +86,51 @@ int16_t BoardView::pieceOf(const QObject* object) const
 bool BoardView::LoadSkin(const QString& path)
 {
     const std::optional<PictureClip> skin = loadSkin(path, devicePixelRatioF(), nullptr);
-    return skin && CutSkin(*skin);
+    if (!skin || !CutSkin(*skin))
+        return false;
+    skinPath_ = path;
+    alternativeShown_ = false;
+    return true;
+}
+
+void BoardView::RenewForRatio(qreal ratio)
+{
+    if (skinPath_.isEmpty() || qFuzzyCompare(ratio, piclipSkin.devicePixelRatio()))
+        return;
+    const std::optional<PictureClip> skin = loadSkin(skinPath_, ratio, nullptr);
+    if (!skin || !CutSkin(*skin))
+        return;
+    if (alternativeShown_)
+        ShowAlternativePictures();
+}
+
+void BoardView::RenewForScreen()
+{
+    RenewForRatio(devicePixelRatioF());
+}
+
+void BoardView::WatchScreen()
+{
+    // A change of the desktop's scaling is looked at once the screen has
+    // worked out its new ratio.
+    if (screen())
+        connect(screen(), &QScreen::logicalDotsPerInchChanged, this, &BoardView::RenewForScreen,
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::UniqueConnection));
+}
+
+bool BoardView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        RenewForScreen();
+        WatchScreen();
+    }
+    return QWidget::event(event);
+}
+
+void BoardView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    WatchScreen();
 }
 
 bool BoardView::CutSkin(const PictureClip& skin)
@@ -129,6 +174,7 @@ void BoardView::ShowAlternativePictures()
         }
     }
     picMarks->setPiecePictures(imgPieces);
+    alternativeShown_ = true;
 }
 
 void BoardView::HideBoard()

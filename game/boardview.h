@@ -42,7 +42,11 @@ public:
     // when the file cannot be loaded or a rectangle of the layout reaches
     // outside the picture.
     bool LoadSkin(const QString& path);
-    bool CutSkin(const PictureClip& skin);
+    // Makes the pictures again from the skin file for another device pixel
+    // ratio (the window moved to another screen, or its scaling changed),
+    // keeping the alternative pictures if they are shown. When the file
+    // cannot be loaded any more, the pictures stay as they are.
+    void RenewForRatio(qreal ratio);
     // The skin's alternative pictures of the principal piece and the four
     // single pieces (the About box's hidden sequence).
     void ShowAlternativePictures();
@@ -68,12 +72,19 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    bool CutSkin(const PictureClip& skin);
+    void RenewForScreen();
+    void WatchScreen();
     int16_t pieceOf(const QObject* object) const;
     QLabel* makeImage(const char* name);
     void Describe(const GameSession& session);
 
+    QString skinPath_;
+    bool alternativeShown_ = false;
     // What the piece pictures were last described with.
     std::optional<decltype(Board::grid)> describedGrid_;
     std::array<PieceDrag::Cell, kPieceCount> describedAt_{};

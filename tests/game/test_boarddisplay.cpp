@@ -62,6 +62,7 @@ class TestBoardDisplay : public QObject {
 
 private slots:
     void skinIsCutIntoSixteenPictures();
+    void anotherScreenRatioRenewsThePictures();
     void newGamePlacesPicturesAndFrames();
     void setSkinChooserIsPrepared();
     void setSkinMidGameKeepsThePosition();
@@ -98,6 +99,26 @@ void TestBoardDisplay::skinIsCutIntoSixteenPictures()
     QCOMPARE(w.picBoard->imgPieces[1]->size(), QSize(120, 60));
     QCOMPARE(w.picBoard->imgPieces[5]->size(), QSize(60, 120));
     QCOMPARE(w.picBoard->imgPieces[9]->size(), QSize(60, 60));
+}
+
+void TestBoardDisplay::anotherScreenRatioRenewsThePictures()
+{
+    StartedGame game;
+    game.newGame(0);
+    BoardView& view = *game.window->picBoard;
+    view.ShowAlternativePictures();
+    const QImage alternative = pictureOf(view.imgPieces[0]);
+    // Made again from the file at the new ratio, the alternative pictures kept.
+    view.RenewForRatio(2);
+    QCOMPARE(view.imgPieces[0]->pixmap().devicePixelRatio(), 2.0);
+    QCOMPARE(view.imgPieces[0]->pixmap().size(), QSize(240, 240));
+    QCOMPARE(view.imgPieces[0]->size(), QSize(120, 120));
+    QCOMPARE(view.imgPieces[0]->pixmap().toImage(), view.piclipSkin.clip(kAltSquareRect)->toImage());
+    // Back on a screen of the window's own ratio.
+    QEvent screenChange(QEvent::ScreenChangeInternal);
+    QCoreApplication::sendEvent(&view, &screenChange);
+    QCOMPARE(view.imgPieces[0]->pixmap().devicePixelRatio(), 1.0);
+    QCOMPARE(pictureOf(view.imgPieces[0]), alternative);
 }
 
 void TestBoardDisplay::newGamePlacesPicturesAndFrames()
