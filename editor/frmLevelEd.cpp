@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,22 +49,6 @@ QString fileErrorText(const char* action, const FileStatus& status)
 }
 
 }  // namespace
-
-void ClickLabel::mousePressEvent(QMouseEvent* event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
-}
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = pressed_ && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    QLabel::mouseReleaseEvent(event);
-    if (click)
-        emit clicked();
-}
 
 std::unique_ptr<frmLevelEd> frmLevelEd::load(const QString& programFolder)
 {

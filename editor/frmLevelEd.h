@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/clicklabel.h"
 #include "editor/gridcursor.h"
 #include "model/datafolders.h"
 #include "model/leveldraft.h"
@@ -16,24 +17,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace quill {
-
-// A label that reports a left click, as the grid cells and swatches need.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-
-public:
-    using QLabel::QLabel;
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool pressed_ = false;
-};
 
 // The level editor's one window: the 70 levels of the collection, one of
 // them shown on a 4 x 5 grid of coloured cells.
