@@ -48,17 +48,17 @@ bool BoardView::eventFilter(QObject* watched, QEvent* event)
     const int16_t piece = pieceOf(watched);
     if (piece < 0)
         return QWidget::eventFilter(watched, event);
-    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    const auto mouse = [event] { return static_cast<const QMouseEvent*>(event); };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        emit pieceMouseDown(piece, mouse->button(), mouse->position());
+        emit pieceMouseDown(piece, mouse()->button(), mouse()->position());
         return true;
     case QEvent::MouseMove:
-        emit pieceMouseMove(piece, mouse->position());
+        emit pieceMouseMove(piece, mouse()->position());
         return true;
     case QEvent::MouseButtonRelease:
-        emit pieceMouseUp(piece, mouse->button(), mouse->position());
+        emit pieceMouseUp(piece, mouse()->button(), mouse()->position());
         return true;
     default:
         return QWidget::eventFilter(watched, event);
