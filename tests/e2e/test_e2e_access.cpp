@@ -411,11 +411,11 @@ void TestE2eAccess::randomLevelByItsCodeSavedLoadedAndWonByHints()
     const SolutionMove first = slideSolver().solve(level.start).moves.front();
     Positions moved = level.start;
     moved[first.piece] = first.to;
-    const QImage skin = skinPicture(session->folder().file(QStringLiteral("skins/default.bmp")));
+    const QImage skin = skinOfFolder();
     Desktop& desktop = session->desktop();
-    Program& game = session->start(QStringLiteral("Quillmere"));
-    GameUi ui(desktop, game);
-    QUILL_E2E_OK(ui.attach());
+    QUILL_E2E_OK(startGame());
+    Program& game = *this->game;
+    GameUi& ui = *this->ui;
     const auto gameKeys = [&](const QString& key) {
         const Problem focused = desktop.focus(ui.window().id);
         return focused.isEmpty() ? desktop.keys({QStringLiteral("alt+g"), key}) : focused;

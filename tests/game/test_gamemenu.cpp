@@ -414,47 +414,41 @@ void TestGameMenu::progressOpensOnTheLevelPlayedAndFitsTheScreen()
 {
     StartedGame game(menuLevels());
     frmMain& w = *game.window;
-    // Which rows are selected, whether the first of them (or the top row)
-    // is in view, and whether the view is scrolled.
+    // The rows selected, whether the first of them (or the top row) is in
+    // view, and whether the table is scrolled. Each time the window fits the
+    // offscreen screen (600 pixels high, so the table scrolls), its columns
+    // no wider than their contents and the table no wider than its columns.
     const auto shownRows = [&] {
         QString shown;
         runProgress(w, [&](frmProgress* p) {
             QTableWidget* table = p->lisProgress;
-            QStringList rows;
-            for (const QModelIndex& row : table->selectionModel()->selectedRows())
-                rows << QString::number(row.row());
-            const int row = rows.isEmpty() ? 0 : rows.first().toInt();
+            const QModelIndexList selected = table->selectionModel()->selectedRows();
+            const int row = selected.isEmpty() ? 0 : selected.first().row();
             const bool inView = table->viewport()->rect().contains(table->visualRect(table->model()->index(row, 0)));
-            shown = QStringLiteral("selected [%1], row %2 %3, %4")
-                        .arg(rows.join(QLatin1Char(' ')))
+            shown = QStringLiteral("%1 selected, row %2 %3, %4")
+                        .arg(selected.size())
                         .arg(row)
-                        .arg(inView ? QStringLiteral("in view") : QStringLiteral("hidden"))
-                        .arg(table->verticalScrollBar()->value() == 0 ? QStringLiteral("top") : QStringLiteral("scrolled"));
-
-            // The offscreen screen is small: 600 pixels high.
-            const QRect screen = p->screen()->availableGeometry();
-            QVERIFY(screen.contains(p->frameGeometry()));
+                        .arg(inView ? "in view" : "hidden")
+                        .arg(table->verticalScrollBar()->value() == 0 ? "top" : "scrolled");
+            QVERIFY(p->screen()->availableGeometry().contains(p->frameGeometry()));
             QVERIFY(table->verticalScrollBar()->isVisible());
             const QHeaderView* header = table->horizontalHeader();
             const QAbstractItemView* view = table;  // where the widths of the cells are public
-            for (int c = 0; c < frmProgress::ColumnCount; ++c) {
-                const int content = std::max(view->sizeHintForColumn(c), header->sectionSizeHint(c));
-                QVERIFY2(table->columnWidth(c) <= content + 4, qPrintable(QString::number(c)));
-            }
-            QVERIFY(header->length() <= table->viewport()->width());
-            QVERIFY(table->viewport()->width() - header->length() <= 4);
+            for (int c = 0; c < frmProgress::ColumnCount; ++c)
+                QVERIFY(table->columnWidth(c) <= std::max(view->sizeHintForColumn(c), header->sectionSizeHint(c)) + 4);
+            QVERIFY(header->length() <= table->viewport()->width() && table->viewport()->width() - header->length() <= 4);
         });
         return shown;
     };
     // In the bottom right corner, where centring alone would push it off.
     const QRect area = w.screen()->availableGeometry();
     w.move(area.bottomRight() - QPoint(w.frameGeometry().width(), w.frameGeometry().height()));
-    QCOMPARE(shownRows(), QStringLiteral("selected [], row 0 in view, top"));
+    QCOMPARE(shownRows(), QStringLiteral("0 selected, row 0 in view, top"));
     game.newGame(60);
-    QCOMPARE(shownRows(), QStringLiteral("selected [60], row 60 in view, scrolled"));
+    QCOMPARE(shownRows(), QStringLiteral("1 selected, row 60 in view, scrolled"));
     game.newGame(0);
     game.dragCells(0, {{1, 2}, {1, 3}});
-    QCOMPARE(shownRows(), QStringLiteral("selected [0], row 0 in view, top"));
+    QCOMPARE(shownRows(), QStringLiteral("1 selected, row 0 in view, top"));
 }
 
 void TestGameMenu::keyboardAloneFinishesALevel()

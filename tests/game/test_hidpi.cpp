@@ -7,7 +7,6 @@
 #include "tests/game/gamefixture.h"
 #include "tools/skingen/flatcanvas.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QtTest>
 
@@ -22,12 +21,12 @@ const bool scaled = qputenv("QT_SCALE_FACTOR", QByteArray("2"));
 const QColor kLeft(200, 40, 40);
 const QColor kRight(30, 60, 200);
 
-// The principal piece of a game started with the skin `bytes`, as the
-// screen shows it, in device pixels.
-QImage shownPrincipal(const QString& name, const QByteArray& bytes)
+// The principal piece of a game started with the skin that `write` puts
+// at the path it is given, as the screen shows it, in device pixels.
+QImage shownPrincipal(const QString& name, const std::function<void(const QString&)>& write)
 {
     StartedGame game(sampleLevels(), [&](const ProgramFolder& folder) {
-        writeAllBytes(folder.file("skins/" + name), bytes);
+        write(folder.file("skins/" + name));
         writeSettingsFile(folder.file("qlm.ini"), name);
     });
     game.newGame(0);
@@ -64,11 +63,7 @@ void TestHiDpi::bitmapSkinPixelsBecomeExactBlocks()
         painter.fillRect(principal.left(), principal.top() + i, principal.width(), 1, Qt::black);
     }
     painter.end();
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(skin.save(&buffer, "BMP"));
-    const QImage shown = shownPrincipal("blocks.bmp", bmp);
+    const QImage shown = shownPrincipal("blocks.bmp", [&](const QString& path) { skin.save(path, "BMP"); });
     QVERIFY(!shown.isNull());
     // Only the skin's own colours, each skin pixel a block of 2 x 2.
     for (int y = 0; y < shown.height(); ++y)
@@ -85,7 +80,8 @@ void TestHiDpi::metafileSkinIsDrawnAtTheScreensPixels()
     metafile.fillRect(QRectF(QPointF(0, 0), kMinSkinSize), QColor(20, 20, 20));
     metafile.fillRect(QRectF(20, 20, 60.5, 120), kLeft);
     metafile.fillRect(QRectF(80.5, 20, 59.5, 120), kRight);
-    const QImage shown = shownPrincipal("split.emf", metafile.finish());
+    const QByteArray emf = metafile.finish();
+    const QImage shown = shownPrincipal("split.emf", [&](const QString& path) { writeAllBytes(path, emf); });
     QVERIFY(!shown.isNull());
     // Every line goes from the one colour to the other within one device pixel.
     for (int y = 4; y < shown.height() - 4; ++y) {
