@@ -110,8 +110,6 @@ PieceDrag::MoveResult PieceDrag::MoveToCell(const Board& board, Cell target)
         curCol = target.col;
         curRow = target.row;
         result.pictureMoved = true;
-        result.pictureCell = pictureCell();
-        result.pointer = PointerShape::Move;
     } else {
         result.pointer = PointerShape::NoDrop;
     }
@@ -139,11 +137,8 @@ PieceDrag::ReleaseResult PieceDrag::ReleaseAtCell(Board& board, Cell target)
         result.pictureCell = topLeft;
         result.committed = true;
         result.stepCounted = !(target == start);
-    } else {
-        // Diagonal: back to the start; at the start: nothing moves.
-        result.pictureCell = {static_cast<int16_t>(startCol - grabCol),
-                              static_cast<int16_t>(startRow - grabRow)};
     }
+    // Otherwise (diagonal, or at the start) the picture goes back to the start.
     dragging = false;
     return result;
 }

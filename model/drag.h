@@ -36,14 +36,13 @@ public:
 
     struct MoveResult {
         bool handled = false;          // false: nothing happens at all
-        bool pictureMoved = false;     // the picture goes to pictureCell
-        Cell pictureCell;
+        bool pictureMoved = false;     // the picture goes to the pointer's cell
         PointerShape pointer = PointerShape::Move;
     };
 
     struct ReleaseResult {
         bool handled = false;          // false: no drag was in progress
-        Cell pictureCell;              // where the picture stands afterwards
+        Cell pictureCell;              // where a committed slide put the picture
         bool committed = false;        // the slide was applied to the board
         bool stepCounted = false;      // it ended on another cell
     };

@@ -211,6 +211,17 @@ void TestBoard::testsNeverReachOutsideTheGrid()
         for (int16_t v : row)
             marked += (v == 0);
     QCOMPARE(marked, 1);
+
+    // A piece number outside the table is refused and touches nothing.
+    const auto grid = board.grid;
+    for (int16_t outside : {int16_t(-1), int16_t(kPieceCount)}) {
+        QVERIFY(!topLeftAllowed(outside, 0, 0));
+        QVERIFY(!board.HorizontalPathFree(outside, 0, 1, 1));
+        QVERIFY(!board.VerticalPathFree(outside, 0, 1, 1));
+        board.MarkPiece(outside, 1, 1);
+        board.UnmarkPiece(outside, 3, 4);
+        QCOMPARE(board.grid, grid);
+    }
 }
 
 void TestBoard::positionsRoundTrip()

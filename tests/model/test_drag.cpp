@@ -51,6 +51,7 @@ private slots:
     void singleSlidesTwoCellsInOneStep();
     void dragBeyondTheEdgeStopsAtTheLastFittingCell();
     void diagonalReleaseReturnsToTheStart();
+    void pastTheTopTheLowerCellKeepsThePieceOnTheBoard();
     void blockedReleaseKeepsTheLastFreeCell();
     void awayAndBackCountsNothing();
     void blockedReleaseWithoutProgressStillCommits();
@@ -99,6 +100,8 @@ void TestDrag::dragBeyondTheEdgeStopsAtTheLastFittingCell()
     auto right = d.of(1);
     right.press(at(0, 2));
     right.move(at(3, 2));
+    QCOMPARE(d.picture(1), (Cell{2, 2}));
+    QCOMPARE(d.pointer.shape, PointerShape::Move);
     right.move({800, at(0, 2).y()});
     QCOMPARE(d.picture(1), (Cell{2, 2}));
     right.release({800, at(0, 2).y()});
@@ -112,6 +115,12 @@ void TestDrag::dragBeyondTheEdgeStopsAtTheLastFittingCell()
     left.release({-300, at(0, 2).y()});
     QCOMPARE(d.session.board().pieces[1].col, 0);
     QCOMPARE(d.session.steps(), 2);
+    // Grabbed by its right cell and dragged far right, it stops at the edge.
+    QVERIFY(dragThrough(d.pointer, 1, {at(1, 2), {800, at(1, 2).y()}}).committed);
+    QCOMPARE(d.session.board().pieces[1].col, 2);
+    // Pressed on the last pixel of its left cell, it is held by that cell.
+    d.of(1).press({pieceLeftPx(2) + kCellPx - 1, at(2, 2).y()});
+    QCOMPARE(d.picture(1), (Cell{2, 2}));
 }
 
 void TestDrag::diagonalReleaseReturnsToTheStart()
@@ -130,13 +139,43 @@ void TestDrag::diagonalReleaseReturnsToTheStart()
     QVERIFY(!d.session.gameChanged());
 }
 
+void TestDrag::pastTheTopTheLowerCellKeepsThePieceOnTheBoard()
+{
+    // Tall piece 3 at (3,2) under two empty cells, grabbed by its lower cell.
+    Drag d({0, 20, 2, 23, 22, 30, 31, 41, 42, 43});
+    auto up = d.of(3);
+    up.press(at(3, 3));
+    for (const QPoint& to : {at(3, 1), at(3, 0), QPoint(at(3, 0).x(), -300)}) {
+        up.move(to);
+        QCOMPARE(d.picture(3), (Cell{3, 0}));
+        QCOMPARE(d.pointer.shape, PointerShape::Move);
+    }
+    up.release({at(3, 0).x(), -300});
+    QCOMPARE(d.session.board().pieces[3].row, 0);
+
+    // Tall piece 2 at (2,0), held by its lower cell, slides right beside it;
+    // let go far right with no move between, it stops at the edge all the same.
+    Drag side({0, 20, 2, 23, 22, 30, 31, 41, 42, 43});
+    auto right = side.of(2);
+    right.press(at(2, 1));
+    QVERIFY(right.release({800, at(2, 1).y()}).committed);
+    QCOMPARE(side.cell(3, 0), 2);
+    QCOMPARE(side.cell(2, 0), Board::kEmpty);
+}
+
 void TestDrag::blockedReleaseKeepsTheLastFreeCell()
 {
     Drag d(classicStart());
     auto drag = d.of(8);
     drag.press(at(0, 4));
-    drag.move(at(2, 4));
-    drag.move(at(3, 4));  // piece 9 stands there
+    auto moveTo = [&d](QPoint to) {
+        const QPointF inside(to - d.pointer.picturePos(8));
+        return d.session.MouseMove(inside.x(), inside.y());
+    };
+    QVERIFY(moveTo(at(2, 4)).pictureMoved);
+    QVERIFY(!moveTo(at(2, 4) + QPoint(5, 5)).handled);  // the same cell
+    QVERIFY(!moveTo(at(3, 4)).pictureMoved);
+    drag.move(at(3, 4) + QPoint(5, 0));  // piece 9 stands there
     QCOMPARE(d.pointer.shape, PointerShape::NoDrop);
     QCOMPARE(d.picture(8), (Cell{2, 4}));
     drag.release(at(3, 4));
@@ -144,6 +183,16 @@ void TestDrag::blockedReleaseKeepsTheLastFreeCell()
     QCOMPARE(d.cell(2, 4), 8);
     QCOMPARE(d.cell(3, 4), 9);
     QCOMPARE(d.session.steps(), 1);
+
+    // No jump over a piece: single 6 cannot pass the tall piece below it,
+    // nor the wide piece, held by its right cell, single 6 beside it.
+    Drag jump(tallAboveTwoEmptyCells());
+    dragCells(jump.pointer, 6, {{1, 0}, {1, 3}});
+    QCOMPARE(jump.cell(1, 0), 6);
+    QCOMPARE(jump.session.steps(), 0);
+    Drag past({0, 22, 2, 3, 30, 31, 21, 32, 33, 42});
+    dragCells(past.pointer, 1, {{3, 2}, {1, 2}});
+    QCOMPARE(past.session.board().pieces[1].col, 2);
 }
 
 void TestDrag::awayAndBackCountsNothing()
@@ -175,8 +224,12 @@ void TestDrag::tallPieceGrabbedByItsLowerCell()
     auto drag = d.of(2);
     drag.press({at(1, 1).x(), pieceTopPx(1) + 65});
     drag.move(at(1, 3));
+    QCOMPARE(d.picture(2), (Cell{1, 2}));
     drag.move(at(1, 4));
     QCOMPARE(d.picture(2), (Cell{1, 3}));
+    drag.move(at(1, 5));  // a row below the board: the piece holds at the bottom
+    QCOMPARE(d.picture(2), (Cell{1, 3}));
+    QCOMPARE(d.pointer.shape, PointerShape::Move);
     drag.release(at(1, 4));
     QCOMPARE(d.session.board().pieces[2].row, 3);
     QCOMPARE(d.cell(1, 4), 2);
