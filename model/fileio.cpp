@@ -19,8 +19,6 @@ public:
     ~Descriptor() { reset(); }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
     int release()
     {
         const int result = (fd_ >= 0) ? ::close(fd_) : 0;

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QtTest>
 
+#include <cerrno>
 #include <unistd.h>
 
 using namespace quill;
@@ -39,6 +40,7 @@ private slots:
     void playersCopyWinsOverANewerInstalledFile();
     void skinsComeFromBothFolders();
     void theRunningProgramDecidesByWhatItMayWrite();
+    void missingFoldersAreMadeOrRefusedWithTheirError();
     void installedCopyIsKnownByTheInstallsMarker_data();
     void installedCopyIsKnownByTheInstallsMarker();
 };
@@ -64,6 +66,12 @@ void TestDataFolders::writableProgramFolderKeepsEverything()
     QCOMPARE(written, program.filePath("QLM.ZHN"));
     QCOMPARE(decodeLevelTable(readAllBytes(written)), renamedLevels("Mine"));
     QCOMPARE(entries(player.path()), QStringList{"QLM.ZHN"});
+
+    // The first collection of a writable folder makes no player's folder.
+    QTemporaryDir fresh;
+    const DataFolders first(fresh.path(), fresh.filePath("player"), true);
+    QVERIFY(first.writeLevelCollection(kEditorLevelFileName, sampleLevels(), written).ok());
+    QCOMPARE(entries(fresh.path()), QStringList{"qlm.zhn"});
 }
 
 void TestDataFolders::installedCopyWritesToThePlayersFolder()
@@ -165,6 +173,21 @@ void TestDataFolders::theRunningProgramDecidesByWhatItMayWrite()
         QCOMPARE(playerDataFolder(), QDir::homePath() + "/.local/share/quillmere");
     }
     qputenv("XDG_DATA_HOME", saved);
+}
+
+void TestDataFolders::missingFoldersAreMadeOrRefusedWithTheirError()
+{
+    QTemporaryDir base;
+    const QString deep = base.filePath("share/quillmere");
+    QVERIFY(makeFolder(deep).ok());
+    const auto ownerAll = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    QCOMPARE(QFileInfo(deep).permissions() & ownerAll, ownerAll);
+    QVERIFY(makeFolder(deep).ok());
+
+    writeAllBytes(base.filePath("file"), "not a folder");
+    QCOMPARE(makeFolder(base.filePath("file/quillmere")).errorNumber, ENOTDIR);
+    const FileStatus tooLong = makeFolder(base.filePath(QString(300, QLatin1Char('x')) + "/quillmere"));
+    QCOMPARE(tooLong.errorNumber, ENAMETOOLONG);
 }
 
 void TestDataFolders::installedCopyIsKnownByTheInstallsMarker_data()

@@ -13,6 +13,9 @@
 
 #include <algorithm>
 #include <csignal>
+#include <fcntl.h>
+#include <future>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,6 +37,7 @@ private slots:
     void missingFileReportsTheSystemError();
     void folderInPlaceOfTheFileIsAnError();
     void fifoInPlaceOfTheFileIsRefusedAtOnce();
+    void readerWaitsForALockingWriterOnlyWhenAsked();
     void writeCreatesMissingFileOf2100Bytes();
     void writeKeepsTheTailOfALongerFile();
     void failedWriteLeavesTheOldFileIntact();
@@ -167,6 +171,18 @@ void TestLevelFile::bytesBeyondTheTableAreIgnored()
     LevelTable levels;
     QVERIFY(readLevelFile(dir.filePath("long"), levels).ok());
     QCOMPARE(levels, sampleLevels());
+
+    // A limit beyond one read buffer is kept exactly; one byte is a file too.
+    QByteArray big(20000, 'b');
+    QVERIFY(writeWholeFile(dir.filePath("big"), big).ok());
+    QByteArray read;
+    QVERIFY(readFileStart(dir.filePath("big"), 10000, read).ok());
+    QCOMPARE(read, big.left(10000));
+    QVERIFY(writeWholeFile(dir.filePath("one"), "1").ok());
+    QVERIFY(readFileStart(dir.filePath("one"), -1, read).ok());
+    QCOMPARE(read, QByteArray("1"));
+    QVERIFY(!readFileStart(dir.filePath("missing"), -1, read).ok());
+    QVERIFY(read.isEmpty());
 }
 
 void TestLevelFile::missingFileReportsTheSystemError()
@@ -205,6 +221,24 @@ void TestLevelFile::fifoInPlaceOfTheFileIsRefusedAtOnce()
     QVERIFY(timer.elapsed() < 2000);
 }
 
+void TestLevelFile::readerWaitsForALockingWriterOnlyWhenAsked()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("QLM.ZHN");
+    writeAllBytes(path, encodeLevelTable(sampleLevels()));
+    const int writer = ::open(path.toLocal8Bit().constData(), O_RDWR);
+    QVERIFY(writer >= 0 && ::flock(writer, LOCK_EX) == 0);
+    QByteArray bytes;
+    QVERIFY(readFileStart(path, 10, bytes).ok());
+    auto blocked = std::async(std::launch::async, [&path] {
+        QByteArray read;
+        return readFileStart(path, 10, read, ReadLock::BlockWriters).ok();
+    });
+    QCOMPARE(blocked.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout);
+    ::close(writer);
+    QVERIFY(blocked.get());
+}
+
 void TestLevelFile::writeCreatesMissingFileOf2100Bytes()
 {
     QTemporaryDir dir;
@@ -215,6 +249,22 @@ void TestLevelFile::writeCreatesMissingFileOf2100Bytes()
     QCOMPARE(decodeLevelTable(bytes), sampleLevels());
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"qlm.zhn"});
+
+    // Started with standard input closed, the program gets descriptor 0 for
+    // the first file it opens.
+    const int savedInput = ::dup(0);
+    ::close(0);
+    const bool written = writeLevelFile(path, sampleLevels()).ok();
+    LevelTable read;
+    const bool readBack = readLevelFile(path, read).ok();
+    LevelTable fromFolder;
+    const bool folderRefused = !readLevelFile(dir.path(), fromFolder).ok();
+    const int nextFree = ::open("/dev/null", O_RDONLY);  // 0 again unless a descriptor leaked
+    ::dup2(savedInput, 0);
+    ::close(savedInput);
+    QVERIFY(written && readBack && folderRefused);
+    QCOMPARE(nextFree, 0);
+    QCOMPARE(read, sampleLevels());
 }
 
 void TestLevelFile::writeKeepsTheTailOfALongerFile()

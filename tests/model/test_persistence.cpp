@@ -1,9 +1,11 @@
 #include "model/levelcode.h"
 #include "model/savedgame.h"
+#include "model/datafolders.h"
 #include "model/settings.h"
 #include "model/solver.h"
 #include "tests/support/fixtures.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,6 +19,8 @@ private slots:
     void settingsFieldIsParsed_data();
     void settingsFieldIsParsed();
     void settingsAreWrittenAsNameAndCrLf();
+    void startSettlesOnASkinThatExists_data();
+    void startSettlesOnASkinThatExists();
     void crossSavedGameIsTheDocumentedBytes();
     void savedGameRoundTripsThroughTheFile();
     void savedGameWriteKeepsBytesAfterTheRecord();
@@ -38,6 +42,8 @@ void TestPersistence::settingsFieldIsParsed_data()
     QTest::newRow("leading blanks") << QByteArray("  \twood.jpg\r\n") << "wood.jpg";
     QTest::newRow("trailing blanks") << QByteArray("wood.jpg   \r\n") << "wood.jpg";
     QTest::newRow("comma") << QByteArray("my,skin.bmp\r\n") << "my";
+    QTest::newRow("blanks, then a comma") << QByteArray("  my,skin.bmp\r\n") << "my";
+    QTest::newRow("comma first") << QByteArray(",skin.bmp\r\n") << "";
     QTest::newRow("quoted") << QByteArray("\"my,skin.bmp\"\r\n") << "my,skin.bmp";
     QTest::newRow("quoted keeps blanks") << QByteArray("  \" a b \" rest\r\n") << " a b ";
     QTest::newRow("unclosed quote") << QByteArray("\"open.bmp\r\nnext") << "open.bmp";
@@ -45,6 +51,8 @@ void TestPersistence::settingsFieldIsParsed_data()
     QTest::newRow("lf only") << QByteArray("one.bmp\ntwo.bmp") << "one.bmp";
     QTest::newRow("empty") << QByteArray() << "";
     QTest::newRow("blank line") << QByteArray("   \r\nx.bmp") << "";
+    QTest::newRow("empty first line") << QByteArray("\nx.bmp") << "";
+    QTest::newRow("empty first line, crlf") << QByteArray("\r\nx.bmp") << "";
     QTest::newRow("code page") << QByteArray("caf\xe9.bmp") << QString::fromUtf8("café.bmp");
 }
 
@@ -77,6 +85,42 @@ static SavedGame crossGame()
     return game;
 }
 
+void TestPersistence::startSettlesOnASkinThatExists_data()
+{
+    QTest::addColumn<QByteArray>("ini");  // "folder": a folder of that name; null: none
+    QTest::addColumn<QString>("skin");
+    QTest::addColumn<bool>("rewritten");
+    QTest::newRow("skin that exists") << QByteArray("wood.jpg\r\n") << "wood.jpg" << false;
+    QTest::newRow("missing skin") << QByteArray("gone.bmp\r\n") << "default.bmp" << true;
+    QTest::newRow("empty file") << QByteArray("") << "default.bmp" << true;
+    QTest::newRow("no file") << QByteArray() << "default.bmp" << true;
+    QTest::newRow("a folder") << QByteArray("folder") << "default.bmp" << false;
+}
+
+void TestPersistence::startSettlesOnASkinThatExists()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, skin);
+    QFETCH(bool, rewritten);
+    QTemporaryDir program;
+    QVERIFY(QDir(program.path()).mkdir("skins"));
+    writeAllBytes(program.filePath("skins/wood.jpg"), "picture");
+    writeAllBytes(program.filePath("skins/default.bmp"), "picture");
+    const QString path = program.filePath(kSettingsFileName);
+    if (ini == "folder")
+        QVERIFY(QDir(program.path()).mkdir(kSettingsFileName));
+    else if (!ini.isNull())
+        writeAllBytes(path, ini);
+    QCOMPARE(settleSkinSetting(DataFolders(program.path(), program.filePath("player"), true)), skin);
+    if (rewritten)
+        QCOMPARE(readAllBytes(path), QByteArray("default.bmp\r\n"));
+    else if (ini != "folder")
+        QCOMPARE(readAllBytes(path), ini);
+    QString read = QStringLiteral("stale");
+    QCOMPARE(readSettingsFile(program.filePath("missing.ini"), read).ok(), false);
+    QVERIFY(read.isEmpty());
+}
+
 void TestPersistence::crossSavedGameIsTheDocumentedBytes()
 {
     const QByteArray expected = QByteArray::fromHex(
@@ -94,6 +138,7 @@ void TestPersistence::savedGameRoundTripsThroughTheFile()
     SavedGame game = crossGame();
     game.steps = 0x12345678;
     game.name = QString::fromUtf8("Ünïcødé € ");
+    game.level = 0;
     QVERIFY(writeSavedGame(path, game).ok());
     QCOMPARE(readAllBytes(path).size(), 36);
     SavedGame loaded;
