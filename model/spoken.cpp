@@ -104,12 +104,15 @@ SpokenText spokenBoard(const GameSession& session)
         const int across = hint->target.col - from.col;
         const int down = hint->target.row - from.row;
         const int cells = std::abs(across) + std::abs(down);
+        const QString name = spokenPieceName(hint->piece).toLower();
+        const QString place = spokenPlace(hint->piece, hint->target.col, hint->target.row);
         const char* way = across < 0 ? "left" : across > 0 ? "right" : down < 0 ? "up" : "down";
-        spoken.description = QStringLiteral("Hint: slide the %1 %2 by %3 %4, to %5.")
-                                 .arg(spokenPieceName(hint->piece).toLower(), QLatin1String(way))
-                                 .arg(cells)
-                                 .arg(cells == 1 ? QStringLiteral("cell") : QStringLiteral("cells"),
-                                      spokenPlace(hint->piece, hint->target.col, hint->target.row));
+        spoken.description = cells == 0
+            ? QStringLiteral("Hint: let go of the %1 where it stands, at %2.").arg(name, place)
+            : QStringLiteral("Hint: slide the %1 %2 by %3 %4, to %5.")
+                  .arg(name, QLatin1String(way))
+                  .arg(cells)
+                  .arg(cells == 1 ? QStringLiteral("cell") : QStringLiteral("cells"), place);
     }
     return spoken;
 }

@@ -55,6 +55,7 @@ void TestLevelDraft::clicksPlaceMoveAndRemove_data()
     QTest::newRow("square in row 4") << 0 << 1 << 4 << false << QPoint(1, 0);
     QTest::newRow("square on its own top-left") << 0 << 1 << 0 << true << QPoint(1, 0);
     QTest::newRow("blank on a lower cell of a tall piece") << int(kBlank) << 0 << 3 << true << QPoint(-1, -1);
+    QTest::newRow("blank on the square in row 0") << int(kBlank) << 2 << 0 << true << QPoint(-1, -1);
     QTest::newRow("blank on an empty cell") << int(kBlank) << 2 << 4 << false << QPoint(-1, -1);
 }
 
@@ -120,14 +121,26 @@ void TestLevelDraft::misplacedPieceStaysOffTheBoardAndKeepsItsValue()
     // Once placed, it is stored where it stands.
     QVERIFY(draft.ClickCell(3, 3, 0));
     QCOMPARE(draft.LevelAsStored().positions[3], int16_t(3));
+    draft.Prev();
+    QCOMPARE(draft.levels()[0].positions[3], int16_t(3));
+
+    // Cleared, the board is free everywhere and no stored value is kept.
+    LevelDraft cleared = draftOf(start);
+    cleared.ClearBoard();
+    QCOMPARE(cleared.LevelAsStored().positions[3], int16_t(0));
+    QVERIFY(cleared.ClickCell(8, 1, 2));  // where the wide piece stood
 }
 
 void TestLevelDraft::nameIsKeptByteForByteUntilItIsEdited()
 {
     LevelTable levels = test::sampleLevels();
     levels[0].name = QStringLiteral("Ab") + QString(8, QChar(0));
+    levels[1].name = QString(10, QChar(0));
     LevelDraft draft;
     draft.Load(levels);
+    draft.Next();
+    QCOMPARE(draft.shownName(), QString());
+    draft.Prev();
     QCOMPARE(draft.shownName(), QStringLiteral("Ab"));
     QCOMPARE(draft.LevelAsStored().name, levels[0].name);
     draft.SetNameText(QStringLiteral("Abc"));

@@ -80,12 +80,16 @@ void TestSession::levelsAreStartedLoadedSavedAndRecorded()
     levels[2].positions[4] = 43;  // a tall piece in row 4 cannot be played
     s.SetLevels(levels);
     QVERIFY(!s.canSave());
+    QCOMPARE(s.levelVerdicts()[1].steps, 1);
+    QVERIFY(!s.levelVerdicts()[2].valid());
 
     QVERIFY(s.StartLevel(1));
     QString refusal;
     QVERIFY(!s.StartLevel(2, &refusal));
     QCOMPARE(refusal, QStringLiteral("Level 3 cannot be played because Dunmale has no place on the board at "
                                      "position value 43."));
+    for (int16_t outside : {int16_t(-1), int16_t(kLevelCount)})
+        QVERIFY(!s.StartLevel(outside));
     QCOMPARE(s.levelIndex(), int16_t(1));
     QVERIFY(s.canSave());
 
@@ -98,18 +102,39 @@ void TestSession::levelsAreStartedLoadedSavedAndRecorded()
     saved.name = QStringLiteral("Saved name");
     saved.positions = test::oneSlideFromTheGoal();
     saved.positions[8] = 41;
-    s.LoadGame(saved);
+    SavedGame offTheBoard = saved;
+    offTheBoard.positions[4] = 43;
+    QVERIFY(!s.LoadGame(offTheBoard));
+    QCOMPARE(s.levels()[1].name, levels[1].name);
+    for (int16_t outside : {int16_t(-1), int16_t(kLevelCount)}) {
+        offTheBoard = saved;
+        offTheBoard.level = outside;
+        QVERIFY(!s.LoadGame(offTheBoard));
+    }
+    QVERIFY(s.LoadGame(saved));
     QCOMPARE(s.levels()[1].name, saved.name);
     QCOMPARE(s.levelName(), saved.name);
     QCOMPARE(s.SavedRecord(), saved);
+    // Restart in the middle of a drag, after a slide.
+    mouseSlide(s, 8, {1, 4}, {0, 4});
+    test::SessionPointer pointer{s};
+    test::StepwiseDrag<test::SessionPointer>{pointer, 7}.press(test::cellCentre(2, 1));
+    QVERIFY(s.gameChanged() && s.dragging());
     QVERIFY(s.StartLevel(s.levelIndex()));
     QCOMPARE(s.board().PiecePositions(), test::oneSlideFromTheGoal());
+    QCOMPARE(s.steps(), 0);
+    QVERIFY(!s.gameChanged() && !s.dragging());
 
     // The win goes into the record.
     QVERIFY(mouseSlide(s, 0, {1, 2}, {1, 3}).won);
     s.Win();
     QVERIFY(!s.canSave());
     QCOMPARE(readProgressFile(record).bestFor(1, test::oneSlideFromTheGoal()), std::optional<int32_t>(1));
+
+    // A new collection is judged anew.
+    levels[1].positions = test::classicStart();
+    s.SetLevels(levels);
+    QCOMPARE(s.levelVerdicts()[1].steps, 90);
 }
 
 void TestSession::undoAndRedoRetraceTheSlides()
@@ -135,7 +160,8 @@ void TestSession::undoAndRedoRetraceTheSlides()
     QVERIFY(!s.canUndo());
     QVERIFY(s.canRedo());
 
-    s.Redo();
+    const GameSession::Outcome redone = s.Redo();
+    QVERIFY(redone.handled && redone.committed && !redone.won);
     s.Redo();
     QCOMPARE(s.board().grid, afterTwo.grid);
     QCOMPARE(s.steps(), 7);
@@ -160,6 +186,19 @@ void TestSession::undoAndRedoRetraceTheSlides()
     QVERIFY(!s.canRedo());
     QVERIFY(!s.Redo().handled);
     QCOMPARE(s.board().grid, restarted.grid);
+
+    // Pieces taken by their right or lower half go back whole.
+    mouseSlide(s, 8, {0, 4}, {1, 4});
+    QVERIFY(mouseSlide(s, 4, {0, 3}, {0, 4}).committed);
+    s.Undo();
+    QCOMPARE(s.board().PiecePositions()[4], int16_t(20));
+    QVERIFY(s.StartLevel(0));
+    mouseSlide(s, 6, {1, 3}, {1, 4});
+    mouseSlide(s, 7, {2, 3}, {2, 4});
+    QVERIFY(mouseSlide(s, 1, {2, 2}, {2, 3}).committed);
+    QCOMPARE(s.board().cell(1, 2), Board::kEmpty);
+    s.Undo();
+    QCOMPARE(s.board().PiecePositions()[1], int16_t(21));
 }
 
 void TestSession::redoOntoTheGoalWins()
@@ -269,6 +308,15 @@ void TestSession::hintWithoutSolutionAndWhenItGoes()
     QVERIFY(hinted());
     s.StartLevel(0);
     QVERIFY(!s.hint());
+
+    // On the goal already: the hint is to let go of the principal piece
+    // where it stands, and putting it back there is still no win.
+    GameSession solved = startedSession({31, 21, 0, 3, 20, 23, 11, 12, 40, 43});
+    const std::optional<GameSession::Hint> letGo = solved.FindHint();
+    QVERIFY(letGo && letGo->piece == 0);
+    QCOMPARE(letGo->target, (Cell{1, 3}));
+    keys(solved, "dp");
+    QVERIFY(!keys(solved, "x").won);
 }
 
 void TestSession::keyboardSelectionFindsTheNearestPiece()
@@ -291,6 +339,18 @@ void TestSession::keyboardSelectionFindsTheNearestPiece()
     }
     QCOMPARE(s.steps(), 0);
     QCOMPARE(s.board().PiecePositions(), test::classicStart());
+
+    // Centres half a cell apart count: the wide piece at the right edge
+    // finds the single under its right half. Rows 0-1: 0 0 2 3, rows 2-3:
+    // 4 5 1 1 over 4 5 6 7, row 4: 8 9 . .
+    GameSession edge = startedSession({0, 22, 2, 3, 20, 21, 32, 33, 40, 41});
+    const GameSession::Outcome shown = keys(edge, "d");
+    QVERIFY(shown.handled && !shown.committed && !shown.won);
+    for (const auto& [key, piece] : QList<QPair<const char*, int>>{{"r", 2}, {"d", 6}, {"u", 1}, {"r", 7}}) {
+        const GameSession::Outcome moved = keys(edge, key);
+        QVERIFY(moved.handled && !moved.committed && !moved.won);
+        QCOMPARE(edge.selectedPiece(), piece);
+    }
 }
 
 void TestSession::keyboardSlidesFollowTheDragRules()
@@ -298,12 +358,17 @@ void TestSession::keyboardSlidesFollowTheDragRules()
     GameSession s = startedSession(test::classicStart());
     keys(s, "rddd");  // frame on 0, then 1, 6, 8
     QCOMPARE(s.selectedPiece(), 8);
-    keys(s, "p");
+    const GameSession::Outcome picked = keys(s, "p");
+    QVERIFY(picked.handled && !picked.committed && !picked.won);
     QVERIFY(s.holding());
+    QVERIFY(!s.MouseMove(100, 30).handled);  // the mouse does not take over
+    QVERIFY(!s.MouseRelease(100, 30).handled);
+    QCOMPARE(s.pictureCell(8), (Cell{0, 4}));
     // Up is blocked by the tall piece 4, left by the edge; right slides on.
     QVERIFY(!keys(s, "u").handled);
     QVERIFY(!keys(s, "l").handled);
-    QVERIFY(keys(s, "r").handled);
+    const GameSession::Outcome slid = keys(s, "r");
+    QVERIFY(slid.handled && !slid.committed && !slid.won);
     QCOMPARE(s.pictureCell(8), (Cell{1, 4}));
     QCOMPARE(s.board().pieces[8].col, 0);  // nothing committed while held
     keys(s, "r");
@@ -323,6 +388,20 @@ void TestSession::keyboardSlidesFollowTheDragRules()
     QCOMPARE(s.steps(), 1);
     QVERIFY(s.Undo().committed);
     QCOMPARE(s.board().cell(0, 4), int16_t(8));
+
+    // A press on a piece ends the hold; a restart takes the frame away.
+    keys(s, "p");
+    test::SessionPointer pointer{s};
+    test::StepwiseDrag<test::SessionPointer>{pointer, 9}.press(test::cellCentre(3, 4));
+    QVERIFY(!s.holding() && s.dragging());
+    s.MouseRelease(30, 30);
+    keys(s, "p");
+    QVERIFY(s.holding());
+    QVERIFY(s.StartLevel(s.levelIndex()));
+    QVERIFY(!s.selectionShown() && !s.holding() && !s.dragging());
+    QCOMPARE(s.selectedPiece(), 0);
+    keys(s, "d");
+    QVERIFY(s.selectionShown());
 }
 
 void TestSession::keyboardPutBackAndWin()
@@ -344,6 +423,8 @@ void TestSession::keyboardPutBackAndWin()
     QVERIFY(win.won);
     QCOMPARE(s.steps(), 1);
     QVERIFY(s.board().IsSolved());
+    s.Win();
+    QVERIFY(!s.selectionShown() && !s.dragging());
 }
 
 void TestSession::progressKeepsTheBestOfTheLevelAsPlayed()
@@ -477,6 +558,11 @@ void TestSession::randomLevelsCountOnceWithTheirBest()
     QVERIFY(progress.noteRandomWin(classic, 90));
     QVERIFY(progress.noteRandomWin(farthest, 120));
     QVERIFY(progress.noteWin(0, classic, 100));
+    QCOMPARE(progress.bestFor(0, classic), std::optional<int32_t>(100));
+    for (int outside : {-1, kLevelCount}) {
+        QVERIFY(!progress.noteWin(outside, classic, 100));
+        QVERIFY(!progress.bestFor(outside, classic));
+    }
     QCOMPARE(progress.bestForRandom(classic), std::optional<int32_t>(90));
     QCOMPARE(progress.randomTally().finished, 2);
     QCOMPARE(progress.randomTally().inFewestSteps, 1);
@@ -497,6 +583,11 @@ void TestSession::randomLevelsCountOnceWithTheirBest()
     const Progress read = Progress::decode("random GGXT-4AM 95\nrandom GGXT-4AN 89\nrandom GGXT-4AN 95 1\n"
                                            "random 4H7A-RCC 130\nrandom 4h7arcc 125\nrandom 4H7A-RCC 128\n");
     QCOMPARE(read.randomRecords(), (std::map<Positions, int32_t>{{farthest, 125}}));
+
+    Progress more = progress;
+    QVERIFY(more.noteRandomWin(test::oneSlideFromTheGoal(), 1));
+    QCOMPARE(more.randomTally().finished, 3);
+    QCOMPARE(more.randomTally().inFewestSteps, 2);
 }
 
 void TestSession::randomLevelPlaysSavesLoadsAndWins()
@@ -521,6 +612,7 @@ void TestSession::randomLevelPlaysSavesLoadsAndWins()
     for (GameSession* game : {&s, &loaded}) {
         QVERIFY(game->StartLevel(game->levelIndex()));
         QCOMPARE(game->board().PiecePositions(), test::classicStart());
+        QCOMPARE(game->steps(), 0);
     }
     SavedGame mistyped = s.SavedRecord();
     mistyped.name = fitLevelName(QStringLiteral("GGXT-4AM"));
@@ -530,6 +622,8 @@ void TestSession::randomLevelPlaysSavesLoadsAndWins()
     // saves as before.
     for (bool random : {true, false}) {
         QVERIFY(random ? s.StartRandom(levels[4].positions) : s.StartLevel(4));
+        if (random)
+            QVERIFY(s.levelStatus().endsWith(QStringLiteral(" - 1 step")));
         QVERIFY(mouseSlide(s, 0, {1, 2}, {1, 3}).won);
         s.Win();
     }
@@ -566,11 +660,28 @@ void TestSession::spokenNamesSayWhatAndWhere()
     s.StartLevel(0);
     QVERIFY(!s.selectionShown());
     QCOMPARE(spokenBoard(s).name, QStringLiteral("Board"));
+    // Blocked on the left, free on the right and below.
+    GameSession ways = startedSession(test::classicStart());
+    mouseSlide(ways, 7, {2, 3}, {2, 4});
+    QCOMPARE(spokenPicture(ways, 6).description, QStringLiteral("It can slide right or down."));
+    QCOMPARE(spokenPicture(ways, 7).description, QStringLiteral("It can slide left or up."));
     // The hint says which piece, which way, how far and where to.
     GameSession near = startedSession(test::oneSlideFromTheGoal());
     near.FindHint();
     QCOMPARE(spokenBoard(near).description,
              QStringLiteral("Hint: slide the principal piece down by 1 cell, to columns 2 to 3, rows 4 to 5."));
+    QCOMPARE(hintMessage(near.hint()), QStringLiteral("Slide the marked piece to the marked cells. The level "
+                                                      "can be finished in 1 more step."));
+    QVERIFY(hintMessage(s.FindHint()).endsWith(QStringLiteral(" in 90 more steps.")));
+    QCOMPARE(hintMessage(std::nullopt), QStringLiteral("No sequence of slides finishes the level from here."));
+    QVERIFY(mouseSlide(near, 0, {1, 2}, {1, 3}).won);
+    near.Win();
+    QCOMPARE(spokenBoard(near).name, QStringLiteral("Board: the level is finished"));
+    // On the goal before it is let go of, the hint is to let go.
+    GameSession onGoal = startedSession({31, 21, 0, 3, 20, 23, 11, 12, 40, 43});
+    onGoal.FindHint();
+    QCOMPARE(spokenBoard(onGoal).description,
+             QStringLiteral("Hint: let go of the principal piece where it stands, at columns 2 to 3, rows 4 to 5."));
 }
 
 QTEST_GUILESS_MAIN(TestSession)
