@@ -110,6 +110,9 @@ void TestDrag::dragBeyondTheEdgeStopsAtTheLastFittingCell()
     // And beyond the top-left corner of the window, grabbed by its right cell.
     auto left = d.of(1);
     left.press(at(3, 2));
+    left.move(at(0, 2));
+    QCOMPARE(d.picture(1), (Cell{0, 2}));
+    QCOMPARE(d.pointer.shape, PointerShape::Move);
     left.move({-300, at(0, 2).y()});
     QCOMPARE(d.picture(1), (Cell{0, 2}));
     left.release({-300, at(0, 2).y()});
