@@ -92,7 +92,6 @@ void TestPersistence::startSettlesOnASkinThatExists_data()
     QTest::addColumn<bool>("rewritten");
     QTest::newRow("skin that exists") << QByteArray("wood.jpg\r\n") << "wood.jpg" << false;
     QTest::newRow("missing skin") << QByteArray("gone.bmp\r\n") << "default.bmp" << true;
-    QTest::newRow("empty file") << QByteArray("") << "default.bmp" << true;
     QTest::newRow("no file") << QByteArray() << "default.bmp" << true;
     QTest::newRow("a folder") << QByteArray("folder") << "default.bmp" << false;
 }
