@@ -126,6 +126,16 @@ int checkDigit(const std::array<int, kDataDigits>& digits)
 
 }  // namespace
 
+Positions boardAsSeen(const Positions& positions)
+{
+    Positions seen = positions;
+    for (const Group& group : layouts().groups) {
+        if (shapeOf(group.first).shapeClass == ShapeClass::Single)
+            std::sort(seen.begin() + group.first, seen.begin() + group.first + group.count);
+    }
+    return seen;
+}
+
 qint64 levelNumberOf(const Positions& positions)
 {
     if (!findPositionFault(positions).none())
@@ -189,7 +199,7 @@ std::optional<Positions> positionOfLevelNumber(qint64 number)
 
 QString levelCode(const Positions& positions)
 {
-    const qint64 number = levelNumberOf(positions);
+    const qint64 number = levelNumberOf(boardAsSeen(positions));
     if (number < 0)
         return {};
     qint64 spread = (number * kSpread + kShift) % kCodeNumbers;
@@ -244,7 +254,7 @@ LevelCodeReading readLevelCode(const QString& typed)
         return reading;
     }
     const qint64 number = (spread - kShift + kCodeNumbers) % kCodeNumbers * kUnspread % kCodeNumbers;
-    const std::optional<Positions> start = positionOfLevelNumber(number);
+    std::optional<Positions> start = positionOfLevelNumber(number);
     if (!start) {
         reading.problem = QStringLiteral("No level has this code. Please check it.");
         return reading;
@@ -258,8 +268,9 @@ LevelCodeReading readLevelCode(const QString& typed)
         reading.problem = QStringLiteral("This code is of a position that cannot be solved, not of a level.");
         return reading;
     }
-    reading.start = start;
+    reading.start = boardAsSeen(*start);
     reading.steps = steps;
+    reading.code = levelCode(*reading.start);
     return reading;
 }
 

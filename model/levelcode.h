@@ -7,8 +7,7 @@
 
 namespace quill {
 
-// Level codes name a start position of the ten pieces, same-shaped pieces
-// told apart, in seven characters that are easy to read aloud and type:
+// Level codes name a board as the player sees it in seven characters that are easy to read aloud and type:
 // shown as "K7PF-3QX", typed in any case with or without dashes and spaces.
 //
 // What a code means is fixed for good, independent of the solver:
@@ -27,6 +26,10 @@ namespace quill {
 //    23456789ABCDEFGHJKMNPQRTUVWXY (no 0, 1, I, L, O, S, Z).
 // 5. A seventh digit c makes 1*d1 + 2*d2 + ... + 7*c a multiple of 29, so
 //    that any one wrong character and any swap of two neighbours is found.
+//
+// The four singles share one picture, so a board as seen has its singles
+// in increasing order of value (s = 0) and is given that one code. Codes
+// with another s still read, to the same board.
 
 inline constexpr int kLevelCodeLength = 7;             // without the dash
 inline constexpr qint64 kLevelNumberCount = 37946880;  // legal starts, pieces told apart
@@ -34,18 +37,23 @@ inline constexpr qint64 kLevelNumberCount = 37946880;  // legal starts, pieces t
 // The level number of a legal position; -1 when it has a fault.
 qint64 levelNumberOf(const Positions& positions);
 
+// The same position with the singles 6 to 9 in increasing order of value:
+// one labelling for each board the player can tell apart.
+Positions boardAsSeen(const Positions& positions);
+
 // The position of a level number; nothing outside 0..kLevelNumberCount - 1.
 std::optional<Positions> positionOfLevelNumber(qint64 number);
 
-// The shown code of a legal position, solved, unsolvable or not; empty when
-// it has a fault.
+// The shown code of the board of a legal position, solved, unsolvable or
+// not; empty when it has a fault. Positions that differ only in which
+// single stands where have one code.
 QString levelCode(const Positions& positions);
 
 // What a typed code stands for.
 struct LevelCodeReading {
-    std::optional<Positions> start;  // the start, when the code is one of a playable level
+    std::optional<Positions> start;  // the start as seen, when the code is one of a playable level
     int steps = -1;                  // its fewest steps
-    QString code;                    // the code in its shown form
+    QString code;                    // the code in its shown form; the board's one code when read
     QString problem;                 // otherwise why not, in plain words for the player
 
     bool ok() const { return start.has_value(); }

@@ -17,7 +17,7 @@ struct Deck {
     std::vector<int32_t> byDistance;
     std::vector<int32_t> first;
     DealRange range;
-    qint64 labellings = 1;  // starts per solver position: same-shaped pieces told apart
+    qint64 labellings = 1;  // boards as seen per solver position: the tall pieces told apart
 
     Deck()
     {
@@ -39,14 +39,10 @@ struct Deck {
         range.most = range.fewest;
         while (range.most + 1 < SlideSolver::kUnsolvable && count(range.most + 1) > 0)
             ++range.most;
-        int tall = 0, single = 0;
-        for (int piece = 0; piece < kPieceCount; ++piece) {
+        int tall = 0;
+        for (int piece = 0; piece < kPieceCount; ++piece)
             tall += shapeOf(piece).shapeClass == ShapeClass::Tall;
-            single += shapeOf(piece).shapeClass == ShapeClass::Single;
-        }
         for (int n = 2; n <= tall; ++n)
-            labellings *= n;
-        for (int n = 2; n <= single; ++n)
             labellings *= n;
     }
 
@@ -92,9 +88,10 @@ std::optional<DealtLevel> dealLevel(int steps, QRandomGenerator& random)
         return std::nullopt;
     const int index = d.byDistance[d.first[steps] + int(random.bounded(quint32(d.count(steps))))];
     DealtLevel level;
+    // The solver's singles stand in increasing order, as on a board as seen;
+    // the tall pieces, each with a picture of its own, are dealt out anew.
     level.start = slideSolver().positionsAt(index);
     shuffleClass(level.start, ShapeClass::Tall, random);
-    shuffleClass(level.start, ShapeClass::Single, random);
     level.steps = steps;
     level.code = levelCode(level.start);
     return level;

@@ -19,8 +19,8 @@ struct DealRange {
 
 DealRange dealRange();
 
-// How many starts (same-shaped pieces told apart) need exactly `steps`
-// fewest steps; 0 outside dealRange().
+// How many boards as seen (the tall pieces told apart, the singles not)
+// need exactly `steps` fewest steps; 0 outside dealRange().
 qint64 startsWithSteps(int steps);
 
 struct DealtLevel {
@@ -30,7 +30,7 @@ struct DealtLevel {
 };
 
 // A start that needs exactly `steps` fewest steps, drawn evenly from all
-// such starts, with the tall pieces and the singles told apart; nothing
+// such boards as seen (the singles in increasing order of value); nothing
 // when `steps` is outside dealRange(). The game deals from a random seed;
 // tests pass a seeded generator.
 std::optional<DealtLevel> dealLevel(int steps, QRandomGenerator& random);

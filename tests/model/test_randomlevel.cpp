@@ -10,7 +10,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include <set>
+#include <algorithm>
+#include <map>
 
 using namespace quill;
 
@@ -41,7 +42,8 @@ class TestRandomLevel : public QObject {
 
 private slots:
     void everyFewestStepsNumberCanBeDealt();
-    void dealsAreDrawnFromEveryStart();
+    void dealsAreEvenOverBoardsAsSeen();
+    void boardsAsSeenHaveOneCode();
     void goldenCodes_data();
     void goldenCodes();
     void everyStartHasOneNumber();
@@ -73,23 +75,49 @@ void TestRandomLevel::everyFewestStepsNumberCanBeDealt()
             const auto plain = plainDistances().find(test::shapeKey(test::placed(level->start)));
             QVERIFY(plain != plainDistances().end());
             QCOMPARE(plain->second, steps);
+            QCOMPARE(level->start, boardAsSeen(level->start));
             QCOMPARE(readLevelCode(level->code).start, std::optional<Positions>(level->start));
         }
     }
-    QCOMPARE(starts, qint64(space.solvableCount - space.solvedCount) * 24 * 24);
+    QCOMPARE(starts, qint64(space.solvableCount - space.solvedCount) * 24);
 }
 
-void TestRandomLevel::dealsAreDrawnFromEveryStart()
+void TestRandomLevel::dealsAreEvenOverBoardsAsSeen()
 {
-    // Two positions need the most steps; with the tall pieces and the
-    // singles told apart they are 1152 starts, and even draws reach each.
+    // Two positions need the most steps; with the tall pieces told apart
+    // they are 48 boards as seen. Each is dealt about equally often: the
+    // chi-squared sum of 47 degrees of freedom stays below its 0.1 % bound.
     const int most = dealRange().most;
-    QCOMPARE(startsWithSteps(most), 1152);
+    QCOMPARE(startsWithSteps(most), 48);
+    constexpr int kDrawsPerBoard = 200;
     QRandomGenerator random(42);
-    std::set<Positions> seen;
-    for (int draw = 0; draw < 20000; ++draw)
-        seen.insert(dealLevel(most, random)->start);
-    QCOMPARE(qint64(seen.size()), startsWithSteps(most));
+    std::map<Positions, int> dealt;
+    for (int draw = 0; draw < 48 * kDrawsPerBoard; ++draw)
+        ++dealt[dealLevel(most, random)->start];
+    QCOMPARE(qint64(dealt.size()), startsWithSteps(most));
+    double chiSquared = 0;
+    for (const auto& [start, count] : dealt)
+        chiSquared += double(count - kDrawsPerBoard) * (count - kDrawsPerBoard) / kDrawsPerBoard;
+    QVERIFY2(chiSquared < 82.7, qPrintable(QString::number(chiSquared)));
+}
+
+void TestRandomLevel::boardsAsSeenHaveOneCode()
+{
+    // The singles share a picture: every order of them is one board with
+    // one code (older codes of other orders: see goldenCodes).
+    const Positions farthest = {1, 21, 23, 0, 32, 20, 13, 40, 41, 43};
+    Positions singles = farthest;
+    do {
+        QCOMPARE(levelCode(singles), levelCode(farthest));
+        QCOMPARE(boardAsSeen(singles), farthest);
+    } while (std::next_permutation(singles.begin() + 6, singles.end()));
+    // The tall pieces have pictures of their own, and a mirror image is
+    // another board.
+    Positions tallSwapped = farthest;
+    std::swap(tallSwapped[2], tallSwapped[3]);
+    QVERIFY(levelCode(tallSwapped) != levelCode(farthest));
+    QVERIFY(levelCode(slideSolver().positionsAt(slideSolver().mirrorOf(slideSolver().indexOf(farthest))))
+            != levelCode(farthest));
 }
 
 void TestRandomLevel::goldenCodes_data()
@@ -98,16 +126,19 @@ void TestRandomLevel::goldenCodes_data()
     QTest::addColumn<Positions>("positions");
     QTest::addColumn<int>("steps");  // -1: refused
     QTest::addColumn<QString>("problem");
-    QTest::newRow("classic start") << "GGXT-4AN" << test::classicStart() << 90 << "";
+    QTest::addColumn<QString>("handedOutBefore");  // an older code of the same board, which still reads
+    QTest::newRow("classic start") << "GGXT-4AN" << test::classicStart() << 90 << "" << "";
     QTest::newRow("classic start, pieces swapped")
-        << "V4N3-36E" << Positions{1, 21, 23, 20, 3, 0, 43, 40, 32, 31} << 90 << "";
-    QTest::newRow("number 0") << "F9BH-7K9" << Positions{0, 2, 12, 13, 20, 21, 32, 33, 40, 41} << 27 << "";
-    QTest::newRow("last number") << "MJGX-X92" << Positions{32, 40, 21, 20, 13, 12, 11, 10, 3, 2} << 39 << "";
-    QTest::newRow("farthest") << "4H7A-RCC" << Positions{1, 21, 23, 0, 32, 20, 40, 41, 13, 43} << 101 << "";
+        << "MV7F-H5F" << Positions{1, 21, 23, 20, 3, 0, 31, 32, 40, 43} << 90 << "" << "V4N3-36E";
+    QTest::newRow("number 0") << "F9BH-7K9" << Positions{0, 2, 12, 13, 20, 21, 32, 33, 40, 41} << 27 << "" << "";
+    QTest::newRow("last number's board")
+        << "EC3D-E86" << Positions{32, 40, 21, 20, 13, 12, 2, 3, 10, 11} << 39 << "" << "MJGX-X92";
+    QTest::newRow("farthest")
+        << "NF42-6EQ" << Positions{1, 21, 23, 0, 32, 20, 13, 40, 41, 43} << 101 << "" << "4H7A-RCC";
     QTest::newRow("solved") << "6U3D-8UN" << Positions{31, 21, 0, 3, 20, 23, 11, 12, 40, 43} << -1
-                            << "solved already";
+                            << "solved already" << "";
     QTest::newRow("unsolvable") << "PNYW-D9B" << Positions{0, 2, 12, 13, 20, 32, 31, 40, 41, 43} << -1
-                                << "cannot be solved";
+                                << "cannot be solved" << "";
 }
 
 void TestRandomLevel::goldenCodes()
@@ -116,6 +147,7 @@ void TestRandomLevel::goldenCodes()
     QFETCH(Positions, positions);
     QFETCH(int, steps);
     QFETCH(QString, problem);
+    QFETCH(QString, handedOutBefore);
     QCOMPARE(levelCode(positions), code);
     const LevelCodeReading reading = readLevelCode(code);
     QCOMPARE(reading.ok(), steps >= 0);
@@ -123,6 +155,10 @@ void TestRandomLevel::goldenCodes()
         QCOMPARE(*reading.start, positions);
         QCOMPARE(reading.steps, steps);
         QCOMPARE(reading.code, code);
+        if (!handedOutBefore.isEmpty()) {
+            QCOMPARE(readLevelCode(handedOutBefore).start, reading.start);
+            QCOMPARE(readLevelCode(handedOutBefore).code, code);
+        }
     } else {
         QVERIFY2(reading.problem.contains(problem), qPrintable(reading.problem));
     }
