@@ -431,12 +431,19 @@ void frmMain::mnuProgress_Click()
 void frmMain::WinSequence()
 {
     picBoard->HideBoard();
-    session_.Win();
+    const FileStatus kept = session_.Win();
     ShowCongratulation();
     userDialogs().message(this, QStringLiteral("Quillmere - Congratulations"),
                           QStringLiteral("Congratulations!! You finished the game in ")
                               + QString::number(session_.steps()) + QStringLiteral(" steps."),
                           Icon::Exclamation, Buttons::Ok);
+    if (!kept.ok()) {
+        userDialogs().message(this, QStringLiteral("Quillmere - Progress"),
+                              fileErrorMessage(QStringLiteral("This win could not be kept in your record of "
+                                                              "progress, which is left as it was:"),
+                                               kept.path, kept),
+                              Icon::Critical, Buttons::Ok);
+    }
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

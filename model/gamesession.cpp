@@ -118,7 +118,7 @@ const std::array<LevelVerdict, kLevelCount>& GameSession::levelVerdicts() const
     return *verdicts_;
 }
 
-void GameSession::Win()
+FileStatus GameSession::Win()
 {
     gameChanged_ = false;
     drag_.dragging = false;
@@ -126,17 +126,16 @@ void GameSession::Win()
     selectionShown_ = false;
     hint_.reset();
     state_ = State::Won;
-    RecordWin();
+    return RecordWin();
 }
 
-void GameSession::RecordWin() const
+FileStatus GameSession::RecordWin() const
 {
     if (progressPath_.isEmpty())
-        return;
+        return FileStatus::success(progressPath_);
     if (randomInPlay())
-        recordRandomWin(progressPath_, random_->start, steps_);
-    else
-        recordWin(progressPath_, levelIndex_, levels_[levelIndex_].positions, steps_);
+        return recordRandomWin(progressPath_, random_->start, steps_).status;
+    return recordWin(progressPath_, levelIndex_, levels_[levelIndex_].positions, steps_).status;
 }
 
 void GameSession::MousePress(int16_t piece, double xPx, double yPx)

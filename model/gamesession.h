@@ -2,6 +2,7 @@
 
 #include "model/board.h"
 #include "model/drag.h"
+#include "model/fileio.h"
 #include "model/levelfile.h"
 #include "model/randomlevel.h"
 #include "model/savedgame.h"
@@ -108,8 +109,9 @@ public:
 
     // The congratulation has been shown: nothing more to play, and the win
     // goes into the player's record when it is the level's best, a random
-    // level's under its start.
-    void Win();
+    // level's under its start. Its status fails when the record file could
+    // not be read whole or written.
+    FileStatus Win();
 
     // The mouse on the picture of a piece, in pixels inside that picture.
     // A press takes the hint away and ends a keyboard hold.
@@ -156,7 +158,7 @@ private:
     Outcome MoveSelection(int dc, int dr);
     Outcome SlideHeld(int dc, int dr);
     Outcome Replay(const Slide& slide, bool forward);
-    void RecordWin() const;
+    FileStatus RecordWin() const;
 
     QString progressPath_;
     LevelTable levels_;

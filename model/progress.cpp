@@ -4,13 +4,12 @@
 #include "model/solver.h"
 
 #include <QList>
+#include <cerrno>
 #include <limits>
 
 namespace quill {
 namespace {
 
-// Far more than a record of 70 short lines ever needs.
-constexpr qint64 kProgressReadLimit = 256 * 1024;
 constexpr char kHeader[] = "# Quillmere progress: level, fewest steps, start position of the level\n";
 constexpr char kRandomHeader[] = "# Random levels: level code, fewest steps\n";
 constexpr char kRandomWord[] = "random";
@@ -32,13 +31,16 @@ bool possibleWin(const Positions& start, int32_t steps)
 }
 
 template <typename Note>
-bool recordInFile(const QString& path, Note note)
+RecordOutcome recordInFile(const QString& path, Note note)
 {
-    Progress progress = readProgressFile(path);
-    if (!note(progress))
-        return false;
-    writeProgressFile(path, progress);
-    return true;
+    Progress progress;
+    RecordOutcome outcome;
+    outcome.status = readProgressFile(path, progress);
+    if (outcome.failed() || !note(progress))
+        return outcome;
+    outcome.status = writeProgressFile(path, progress);
+    outcome.newRecord = !outcome.failed();
+    return outcome;
 }
 
 }  // namespace
@@ -66,7 +68,7 @@ bool Progress::noteWin(int index, const Positions& start, int32_t steps)
 
 std::optional<int32_t> Progress::bestForRandom(const Positions& start) const
 {
-    const auto found = random_.find(start);
+    const auto found = random_.find(boardAsSeen(start));
     if (found == random_.end())
         return std::nullopt;
     return found->second;
@@ -79,7 +81,7 @@ bool Progress::noteRandomWin(const Positions& start, int32_t steps)
     const std::optional<int32_t> best = bestForRandom(start);
     if (best && *best <= steps)
         return false;
-    random_[start] = steps;
+    random_[boardAsSeen(start)] = steps;
     return true;
 }
 
@@ -136,18 +138,37 @@ Progress Progress::decode(const QByteArray& bytes)
             positionsRead = value.has_value();
             start[i] = static_cast<int16_t>(value.value_or(0));
         }
-        if (level && best && positionsRead)
+        if (level && best && positionsRead && possibleWin(start, static_cast<int32_t>(*best)))
             progress.records_[*level - 1] = Record{static_cast<int32_t>(*best), start};
     }
     return progress;
 }
 
+FileStatus readProgressFile(const QString& path, Progress& progress)
+{
+    progress = {};
+    QByteArray bytes;
+    const FileStatus status = readFileStart(path, kProgressFileLimit + 1, bytes);
+    if (status.errorNumber == ENOENT)
+        return FileStatus::success(path);
+    if (!status.ok())
+        return status;
+    if (bytes.size() > kProgressFileLimit) {
+        return FileStatus::failure(EFBIG,
+                                   QStringLiteral("The file is larger than %1 MB, more than a record ever "
+                                                  "grows to; it is left as it is.")
+                                       .arg(kProgressFileLimit / (1024 * 1024)),
+                                   path);
+    }
+    progress = Progress::decode(bytes);
+    return status;
+}
+
 Progress readProgressFile(const QString& path)
 {
-    QByteArray bytes;
-    if (!readFileStart(path, kProgressReadLimit, bytes).ok())
-        return {};
-    return Progress::decode(bytes);
+    Progress progress;
+    readProgressFile(path, progress);
+    return progress;
 }
 
 FileStatus writeProgressFile(const QString& path, const Progress& progress)
@@ -155,12 +176,12 @@ FileStatus writeProgressFile(const QString& path, const Progress& progress)
     return writeWholeFile(path, progress.encode());
 }
 
-bool recordWin(const QString& path, int index, const Positions& start, int32_t steps)
+RecordOutcome recordWin(const QString& path, int index, const Positions& start, int32_t steps)
 {
     return recordInFile(path, [&](Progress& progress) { return progress.noteWin(index, start, steps); });
 }
 
-bool recordRandomWin(const QString& path, const Positions& start, int32_t steps)
+RecordOutcome recordRandomWin(const QString& path, const Positions& start, int32_t steps)
 {
     return recordInFile(path, [&](Progress& progress) { return progress.noteRandomWin(start, steps); });
 }

@@ -37,8 +37,9 @@ public:
 
     const std::array<std::optional<Record>, kLevelCount>& records() const { return records_; }
 
-    // The same for random levels, each known by its dealt start: a replay
-    // of a level counts once, with its best.
+    // The same for random levels, each known by its start as seen (starts
+    // that differ only in which single stands where are one board): a
+    // replay of a board counts once, with its best.
     std::optional<int32_t> bestForRandom(const Positions& start) const;
     bool noteRandomWin(const Positions& start, int32_t steps);
     const std::map<Positions, int32_t>& randomRecords() const { return random_; }
@@ -63,15 +64,30 @@ private:
     std::map<Positions, int32_t> random_;
 };
 
-// Reads leniently: a missing, unreadable or broken file is an empty record.
+// The largest record file that is read: far more than any player's record
+// grows to. A larger file is refused, never cut.
+inline constexpr qint64 kProgressFileLimit = 32 * 1024 * 1024;
+
+// Reads the whole record file. A missing file is an empty record; lines
+// that do not read as a record are skipped. A file that cannot be read
+// whole (too large, unreadable) fails, and `progress` is then empty.
+FileStatus readProgressFile(const QString& path, Progress& progress);
+// For showing the record: whatever cannot be read counts as empty.
 Progress readProgressFile(const QString& path);
 
 FileStatus writeProgressFile(const QString& path, const Progress& progress);
 
-// A win noted in the record file at `path`: the file is read, and written
-// back only when the win is a new record. True when it is; a record that
-// cannot be read or written never stands in the way of play.
-bool recordWin(const QString& path, int index, const Positions& start, int32_t steps);
-bool recordRandomWin(const QString& path, const Positions& start, int32_t steps);
+// A win noted in the record file at `path`: the file is read whole, and
+// written back only when the win is a new record. A file that cannot be
+// read whole is left as it is; `status` then tells why, as it does when
+// the new record cannot be written. Neither stands in the way of play.
+struct RecordOutcome {
+    bool newRecord = false;
+    FileStatus status;
+
+    bool failed() const { return !status.ok(); }
+};
+RecordOutcome recordWin(const QString& path, int index, const Positions& start, int32_t steps);
+RecordOutcome recordRandomWin(const QString& path, const Positions& start, int32_t steps);
 
 }  // namespace quill

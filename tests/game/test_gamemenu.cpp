@@ -6,6 +6,7 @@
 #include "game/frmProgress.h"
 #include "game/frmRandom.h"
 #include "model/levelcode.h"
+#include "model/progress.h"
 #include "model/savedgame.h"
 #include "model/solver.h"
 #include "model/spoken.h"
@@ -147,8 +148,15 @@ void TestGameMenu::itemsAreEnabledOnlyWhenTheyCanAct()
     QCOMPARE(enabledItems(w), QStringLiteral("&Undo Re&start Level Ra&ndom Level... &Hint &Progress..."));
     w.mnuUndo->trigger();
     QCOMPARE(enabledItems(w), QStringLiteral("&Redo Re&start Level Ra&ndom Level... &Hint &Progress..."));
+    // A record file that cannot be read whole is not written over, and the
+    // player is told after the congratulation.
+    QVERIFY(QDir().mkdir(game.folder.file(QLatin1String(kProgressFileName))));
     game.dragCells(0, {{1, 2}, {1, 3}});
-    QCOMPARE(game.dialogs.messages.last().title, QStringLiteral("Quillmere - Congratulations"));
+    QCOMPARE(game.dialogs.messages.size(), 2);
+    QCOMPARE(game.dialogs.messages[0].title, QStringLiteral("Quillmere - Congratulations"));
+    QCOMPARE(game.dialogs.messages[1].title, QStringLiteral("Quillmere - Progress"));
+    QVERIFY(game.dialogs.messages[1].text.contains(QStringLiteral("21 Is a directory")));
+    QVERIFY(QFileInfo(game.folder.file(QLatin1String(kProgressFileName))).isDir());
     QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level Ra&ndom Level... &Progress..."));
 }
 

@@ -2,6 +2,7 @@
 // rules, the player's record, and what the screen reader is told.
 
 #include "model/gamesession.h"
+#include "model/levelcode.h"
 #include "model/progress.h"
 #include "model/solver.h"
 #include "model/spoken.h"
@@ -65,6 +66,7 @@ private slots:
     void recordNeverClaimsFewerStepsThanTheStartNeeds();
     void equalWinIsNoNewRecordAndLeavesTheFile();
     void shorterRecordFileHoldsOnlyTheNewContent();
+    void recordFileIsReadWholeOrLeftAlone();
     void randomLevelsCountOnceWithTheirBest();
     void randomLevelPlaysSavesLoadsAndWins();
     void spokenNamesSayWhatAndWhere();
@@ -460,20 +462,21 @@ void TestSession::brokenProgressFilesReadAsEmpty_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("records");
-    const QByteArray good = "3 17 1 21 0 3 20 23 31 32 40 43\n";
+    const QByteArray good = "3 95 1 21 0 3 20 23 31 32 40 43\n";
     QTest::newRow("good") << good << 1;
     QTest::newRow("empty") << QByteArray() << 0;
     QTest::newRow("binary") << QByteArray("\x00\xff\x12\n\x80", 5) << 0;
-    QTest::newRow("level 0") << QByteArray("0 17 1 21 0 3 20 23 31 32 40 43\n") << 0;
-    QTest::newRow("level 71") << QByteArray("71 17 1 21 0 3 20 23 31 32 40 43\n") << 0;
+    QTest::newRow("level 0") << QByteArray("0 95 1 21 0 3 20 23 31 32 40 43\n") << 0;
+    QTest::newRow("level 71") << QByteArray("71 95 1 21 0 3 20 23 31 32 40 43\n") << 0;
     QTest::newRow("negative best") << QByteArray("3 -1 1 21 0 3 20 23 31 32 40 43\n") << 0;
     QTest::newRow("best beyond 32 bits") << QByteArray("3 2147483648 1 21 0 3 20 23 31 32 40 43\n") << 0;
-    QTest::newRow("position beyond 16 bits") << QByteArray("3 17 1 21 0 3 20 23 31 32 40 32768\n") << 0;
-    QTest::newRow("nine positions") << QByteArray("3 17 1 21 0 3 20 23 31 32 40\n") << 0;
-    QTest::newRow("thirteen words") << QByteArray("3 17 1 21 0 3 20 23 31 32 40 43 7\n") << 0;
-    QTest::newRow("words") << QByteArray("three 17 1 21 0 3 20 23 31 32 40 43\n") << 0;
+    QTest::newRow("position beyond 16 bits") << QByteArray("3 95 1 21 0 3 20 23 31 32 40 32768\n") << 0;
+    QTest::newRow("nine positions") << QByteArray("3 95 1 21 0 3 20 23 31 32 40\n") << 0;
+    QTest::newRow("thirteen words") << QByteArray("3 95 1 21 0 3 20 23 31 32 40 43 7\n") << 0;
+    QTest::newRow("words") << QByteArray("three 95 1 21 0 3 20 23 31 32 40 43\n") << 0;
     QTest::newRow("bad lines around a good one") << "junk\n" + good + "4 x\r\n" << 1;
-    QTest::newRow("crlf and blanks") << QByteArray(" 3\t17 1 21 0 3 20 23 31 32 40 43 \r\n") << 1;
+    QTest::newRow("best below the fewest steps") << QByteArray("3 89 1 21 0 3 20 23 31 32 40 43\n") << 0;
+    QTest::newRow("crlf and blanks") << QByteArray(" 3\t95 1 21 0 3 20 23 31 32 40 43 \r\n") << 1;
 }
 
 void TestSession::brokenProgressFilesReadAsEmpty()
@@ -486,7 +489,7 @@ void TestSession::brokenProgressFilesReadAsEmpty()
     const auto& all = progress.records();
     QCOMPARE(int(std::count_if(all.begin(), all.end(), [](const auto& r) { return r.has_value(); })), records);
     if (records)
-        QCOMPARE(progress.bestFor(2, test::classicStart()), std::optional<int32_t>(17));
+        QCOMPARE(progress.bestFor(2, test::classicStart()), std::optional<int32_t>(95));
     QCOMPARE(readProgressFile(dir.filePath("missing")).records(), Progress().records());
 }
 
@@ -517,8 +520,8 @@ void TestSession::equalWinIsNoNewRecordAndLeavesTheFile()
     QTemporaryDir dir;
     const QString path = dir.filePath("qlm-progress.txt");
     const Positions start = test::classicStart();
-    QVERIFY(recordWin(path, 4, start, 95));
-    QVERIFY(recordRandomWin(path, start, 92));
+    QVERIFY(recordWin(path, 4, start, 95).newRecord);
+    QVERIFY(recordRandomWin(path, start, 92).newRecord);
     const QByteArray bytes = test::readAllBytes(path);
     const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
     {
@@ -527,8 +530,8 @@ void TestSession::equalWinIsNoNewRecordAndLeavesTheFile()
         QVERIFY(file.setFileTime(yesterday, QFileDevice::FileModificationTime));
     }
     QVERIFY(!readProgressFile(path).noteWin(4, start, 95));
-    QVERIFY(!recordWin(path, 4, start, 95));
-    QVERIFY(!recordRandomWin(path, start, 92));
+    QVERIFY(!recordWin(path, 4, start, 95).newRecord);
+    QVERIFY(!recordRandomWin(path, start, 92).newRecord);
     QCOMPARE(test::readAllBytes(path), bytes);
     QCOMPARE(QFileInfo(path).lastModified().toSecsSinceEpoch(), yesterday.toSecsSinceEpoch());
 }
@@ -548,15 +551,48 @@ void TestSession::shorterRecordFileHoldsOnlyTheNewContent()
     QCOMPARE(test::readAllBytes(path), shorter.encode());
 }
 
+void TestSession::recordFileIsReadWholeOrLeftAlone()
+{
+    // A long-time player's record, far beyond any fixed read size, keeps
+    // every line through the next win.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("qlm-progress.txt");
+    Progress many;
+    for (int index = 0; many.randomRecords().size() < 15000; ++index)
+        many.noteRandomWin(slideSolver().positionsAt(index), 200);
+    QVERIFY(many.encode().size() > 256 * 1024);
+    QVERIFY(writeProgressFile(path, many).ok());
+    QVERIFY(recordWin(path, 0, test::classicStart(), 95).newRecord);
+    QCOMPARE(readProgressFile(path).randomRecords(), many.randomRecords());
+    QCOMPARE(readProgressFile(path).bestFor(0, test::classicStart()), std::optional<int32_t>(95));
+
+    // A file that cannot be read whole is refused and stays; a record that
+    // cannot be written says so.
+    const QByteArray oversized(kProgressFileLimit + 1, '#');
+    test::writeAllBytes(path, oversized);
+    const RecordOutcome tooLarge = recordWin(path, 0, test::classicStart(), 90);
+    QVERIFY(tooLarge.failed() && !tooLarge.newRecord);
+    QCOMPARE(tooLarge.status.errorNumber, EFBIG);
+    QCOMPARE(test::readAllBytes(path), oversized);
+    const QString folder = dir.filePath("folder");
+    QVERIFY(QDir().mkdir(folder));
+    QCOMPARE(recordRandomWin(folder, test::classicStart(), 90).status.errorNumber, EISDIR);
+    QVERIFY(QFileInfo(folder).isDir());
+    const RecordOutcome unwritten = recordWin(dir.filePath("gone/qlm-progress.txt"), 0, test::classicStart(), 90);
+    QVERIFY(unwritten.failed() && !unwritten.newRecord);
+}
+
 void TestSession::randomLevelsCountOnceWithTheirBest()
 {
     Progress progress;
     const Positions classic = test::classicStart();                        // 90 steps, code GGXT-4AN
-    const Positions farthest = {1, 21, 23, 0, 32, 20, 40, 41, 13, 43};    // 101 steps
+    const Positions farthest = {1, 21, 23, 0, 32, 20, 13, 40, 41, 43};    // 101 steps
+    const Positions farthestSinglesSwapped = {1, 21, 23, 0, 32, 20, 40, 41, 13, 43};
     QVERIFY(progress.noteRandomWin(classic, 95));
     QVERIFY(!progress.noteRandomWin(classic, 95));
     QVERIFY(progress.noteRandomWin(classic, 90));
-    QVERIFY(progress.noteRandomWin(farthest, 120));
+    QVERIFY(progress.noteRandomWin(farthestSinglesSwapped, 120));
+    QVERIFY(!progress.noteRandomWin(farthest, 120));  // the same board as seen
     QVERIFY(progress.noteWin(0, classic, 100));
     QCOMPARE(progress.bestFor(0, classic), std::optional<int32_t>(100));
     for (int outside : {-1, kLevelCount}) {
@@ -573,15 +609,17 @@ void TestSession::randomLevelsCountOnceWithTheirBest()
     QVERIFY(bytes.startsWith("# Quillmere progress: level, fewest steps, start position of the level\n"
                              "1 100 1 21 0 3 20 23 31 32 40 43\n#"));
     QVERIFY(bytes.endsWith("\n# Random levels: level code, fewest steps\n"
-                           "random GGXT-4AN 90\nrandom 4H7A-RCC 120\n"));
+                           "random GGXT-4AN 90\nrandom " + levelCode(farthest).toLatin1() + " 120\n"));
     const Progress again = Progress::decode(bytes);
     QCOMPARE(again.records(), progress.records());
     QCOMPARE(again.randomRecords(), progress.randomRecords());
 
     // Mistyped codes, fewer steps than the level needs and extra words are
-    // skipped; of two lines of one code the better counts.
+    // skipped; of two lines of one board the better counts, whichever of
+    // its codes they use.
     const Progress read = Progress::decode("random GGXT-4AM 95\nrandom GGXT-4AN 89\nrandom GGXT-4AN 95 1\n"
-                                           "random 4H7A-RCC 130\nrandom 4h7arcc 125\nrandom 4H7A-RCC 128\n");
+                                           "random 4H7A-RCC 130\nrandom 4h7arcc 125\nrandom "
+                                           + levelCode(farthest).toLatin1() + " 128\n");
     QCOMPARE(read.randomRecords(), (std::map<Positions, int32_t>{{farthest, 125}}));
 
     Progress more = progress;
