@@ -3,6 +3,7 @@
 #include "model/codepage.h"
 #include "model/levelcode.h"
 #include "model/levelfaults.h"
+#include "model/solver.h"
 
 namespace quill {
 
@@ -43,10 +44,19 @@ QString savedGameProblem(const QByteArray& bytes)
     }
     const SavedGame game = decodeSavedGame(bytes);
     if (game.isRandom()) {
-        if (!readLevelCode(game.name).ok())
+        const LevelCodeReading reading = readLevelCode(game.name);
+        if (!reading.ok())
             return QStringLiteral("The game is of a random level, but its name \"%1\" is not the code of a "
                                   "level that can be played.")
                 .arg(game.name.trimmed());
+        const QString fault = faultText(misplacedFault(game.positions));
+        if (!fault.isEmpty())
+            return fault;
+        if (!slidesConnect(*reading.start, game.positions))
+            return QStringLiteral("The game is of the random level %1, but its board cannot be reached from "
+                                  "that level's start by sliding pieces.")
+                .arg(reading.code);
+        return {};
     } else if (game.level < 0 || game.level >= kLevelCount) {
         return QStringLiteral("The level number %1 is not one of the levels 1 to %2.")
             .arg(game.level + 1)

@@ -646,6 +646,31 @@ int fewestSteps(const Positions& start)
     return d == SlideSolver::kUnsolvable ? -1 : d;
 }
 
+bool slidesConnect(const Positions& from, const Positions& to)
+{
+    const SlideSolver& solver = slideSolver();
+    const int first = solver.indexOf(from);
+    const int wanted = solver.indexOf(to);
+    if (first < 0 || wanted < 0)
+        return false;
+    std::vector<bool> reached(solver.positionCount(), false);
+    std::vector<int> frontier{first};
+    reached[first] = true;
+    while (!frontier.empty()) {
+        const int index = frontier.back();
+        frontier.pop_back();
+        if (index == wanted)
+            return true;
+        for (int next : solver.neighboursOf(index)) {
+            if (!reached[next]) {
+                reached[next] = true;
+                frontier.push_back(next);
+            }
+        }
+    }
+    return false;
+}
+
 std::array<LevelVerdict, kLevelCount> judgeLevels(const LevelTable& levels)
 {
     std::array<LevelVerdict, kLevelCount> verdicts;

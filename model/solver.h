@@ -103,6 +103,10 @@ const std::vector<uint8_t>& slideDistances();
 // when it has a fault or no sequence of slides solves it.
 int fewestSteps(const Positions& start);
 
+// Whether slides lead from one legal position to the other (same-shaped
+// pieces not told apart); false when either has a fault.
+bool slidesConnect(const Positions& from, const Positions& to);
+
 // What can be said of a level's start: its first fault, or the fewest
 // steps that solve it (0 when the principal piece already stands on the
 // goal, -1 when no sequence of slides does).

@@ -181,6 +181,9 @@ void TestPersistence::badSavedGamesAreRefusedWithAReason_data()
     QTest::newRow("random level named Cross") << encodeSavedGame(g) << "random level, but its name \"Cross\"";
     g.name = fitLevelName(levelCode({31, 21, 0, 3, 20, 23, 11, 12, 40, 43}));
     QTest::newRow("random level already solved") << encodeSavedGame(g) << "is not the code of a level";
+    g.name = fitLevelName(QStringLiteral("GGXT-4AN"));
+    g.positions = {0, 2, 12, 13, 20, 32, 31, 40, 41, 43};  // a board no slide from the classic start reaches
+    QTest::newRow("random board off its start") << encodeSavedGame(g) << "cannot be reached from";
 }
 
 void TestPersistence::badSavedGamesAreRefusedWithAReason()
