@@ -118,7 +118,10 @@ struct Arguments {
     QStringList files;
 };
 
-std::optional<Arguments> parseArguments(const QStringList& words, QString& error)
+// Words after "--" are never options. With `dashedWordsAreValues` a word
+// that starts with a dash but is no option is a value too: a level code may
+// start with one, and "deal -1" is a number out of range, not an option.
+std::optional<Arguments> parseArguments(const QStringList& words, bool dashedWordsAreValues, QString& error)
 {
     Arguments args;
     const std::pair<QString, std::optional<QString>*> valued[] = {
@@ -127,6 +130,10 @@ std::optional<Arguments> parseArguments(const QStringList& words, QString& error
     };
     for (int i = 0; i < words.size(); ++i) {
         const QString& word = words[i];
+        if (word == QLatin1String("--")) {
+            args.files << words.mid(i + 1);
+            break;
+        }
         if (word == QLatin1String("--json")) {
             args.json = true;
             continue;
@@ -147,7 +154,7 @@ std::optional<Arguments> parseArguments(const QStringList& words, QString& error
         }
         if (matched)
             continue;
-        if (word.startsWith(QLatin1Char('-')) && word.size() > 1) {
+        if (word.startsWith(QLatin1Char('-')) && word.size() > 1 && !dashedWordsAreValues) {
             error = QStringLiteral("unknown option '%1'").arg(word);
             return std::nullopt;
         }
@@ -522,16 +529,31 @@ int printCodedLevel(const Arguments& args, const QString& code, const Positions&
     return kSuccess;
 }
 
+// A count as people write it: decimal digits alone, no sign, no spaces and
+// no leading zero.
+std::optional<int> plainCount(const QString& word)
+{
+    if (word.isEmpty() || word.size() > 9 || word.front() == QLatin1Char('0'))
+        return std::nullopt;
+    int value = 0;
+    for (QChar ch : word) {
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (ch.unicode() - '0');
+    }
+    return value;
+}
+
 int dealCommand(const Arguments& args)
 {
     const DealRange range = dealRange();
-    bool ok = false;
-    const int steps = args.files.value(0).toInt(&ok);
-    if (args.level || args.positions || args.files.size() != 1 || !ok || steps < range.fewest || steps > range.most)
+    const std::optional<int> steps = plainCount(args.files.value(0));
+    if (args.level || args.positions || args.files.size() != 1 || !steps || *steps < range.fewest
+        || *steps > range.most)
         return usageError(QStringLiteral("deal needs one number of steps N from %1 to %2")
                               .arg(range.fewest)
                               .arg(range.most));
-    const std::optional<DealtLevel> level = dealLevel(steps);
+    const std::optional<DealtLevel> level = dealLevel(*steps);
     return printCodedLevel(args, level->code, level->start, level->steps);
 }
 
@@ -564,7 +586,8 @@ int main(int argc, char** argv)
     }
     const QString command = words.front();
     QString error;
-    const std::optional<Arguments> args = parseArguments(words.mid(1), error);
+    const bool dashedWordsAreValues = command == QLatin1String("deal") || command == QLatin1String("code");
+    const std::optional<Arguments> args = parseArguments(words.mid(1), dashedWordsAreValues, error);
     if (!args)
         return usageError(error);
     if (command == QLatin1String("list"))
