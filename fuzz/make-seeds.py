@@ -209,8 +209,28 @@ def skin_seeds():
     put("skin", "cut-short.jpg", skin("JPEG", "16x16")[:100])
 
 
+def progress_seeds():
+    header = b"# Quillmere progress: level, fewest steps, start position of the level\n"
+    classic = " ".join(str(v) for v in CLASSIC).encode()
+    put("progress", "empty.txt", b"")
+    put("progress", "one-level.txt", header + b"1 95 " + classic + b"\n")
+    put("progress", "below-fewest.txt", header + b"1 0 " + classic + b"\n2 17 " + classic + b"\n")
+    put("progress", "random.txt", header + b"# Random levels: level code, fewest steps\n"
+        b"random GGXT-4AN 92\nrandom V4N3-36E 90\nrandom ggxt4an 91\nrandom GGXT-4AM 95\n")
+    put("progress", "broken-lines.txt", b"1 95\r\n70 -3 " + classic + b"\nrandom\n\x00\xff 1 2\n"
+        b"71 95 " + classic + b"\n1 99999999999 " + classic + b"\n")
+
+
+def levelcode_seeds():
+    for name, text in [("classic", "GGXT-4AN"), ("classic-swapped", "V4N3-36E"), ("lower-spaced", "ggxt 4an"),
+                       ("mistyped", "GGXT-4AM"), ("solved", "6U3D-8UN"), ("unsolvable", "PNYW-D9B"),
+                       ("short", "GGXT"), ("foreign", "GGXT-4A\u00c9"), ("empty", "")]:
+        put("levelcode", name + ".txt", text.encode("utf-8"))
+
+
 SEEDS = {"levelfile": level_seeds, "savedgame": saved_seeds, "settings": settings_seeds,
-         "solver": solver_seeds, "skin": skin_seeds}
+         "solver": solver_seeds, "skin": skin_seeds, "progress": progress_seeds,
+         "levelcode": levelcode_seeds}
 
 if __name__ == "__main__":
     for target in sys.argv[1:] or SEEDS:

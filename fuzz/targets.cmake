@@ -4,9 +4,11 @@
 # libraries listed here.
 set(QUILL_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
 
-set(QUILL_FUZZ_TARGETS levelfile savedgame settings solver skin)
+set(QUILL_FUZZ_TARGETS levelfile savedgame settings solver skin progress levelcode)
 set(QUILL_FUZZ_LIBS_levelfile quillmodel)
 set(QUILL_FUZZ_LIBS_savedgame quillmodel)
 set(QUILL_FUZZ_LIBS_settings quillmodel)
 set(QUILL_FUZZ_LIBS_solver quillmodel)
 set(QUILL_FUZZ_LIBS_skin quillskin Qt6::Gui)
+set(QUILL_FUZZ_LIBS_progress quillmodel)
+set(QUILL_FUZZ_LIBS_levelcode quillmodel)
