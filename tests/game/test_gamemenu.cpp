@@ -51,7 +51,7 @@ QString enabledItems(const frmMain& w)
 {
     QStringList on;
     for (const QAction* a : w.mnuGame->actions()) {
-        if (!a->isSeparator() && a->isEnabled())
+        if (!a->isSeparator() && !a->isCheckable() && a->isEnabled())
             on << a->text();
     }
     return on.join(QLatin1Char(' '));
@@ -124,10 +124,11 @@ void TestGameMenu::gameMenuSitsBetweenFileAndHelp()
         titles << a->text();
     QCOMPARE(titles, (QStringList{"&File", "&Game", "&Help"}));
     QCOMPARE(captions(w.mnuGame),
-             (QStringList{"&Undo", "&Redo", "-", "Re&start Level", "Ra&ndom Level...", "-", "&Hint", "&Progress..."}));
+             (QStringList{"&Undo", "&Redo", "-", "Re&start Level", "Ra&ndom Level...", "-", "&Hint", "Show So&lution", "&Progress...", "-", "&Animate Slides"}));
     QCOMPARE(w.mnuUndo->shortcut(), QKeySequence(QKeySequence::Undo));
     QCOMPARE(w.mnuRedo->shortcut(), QKeySequence(QKeySequence::Redo));
-    for (QAction* a : {w.mnuRestart, w.mnuRandom, w.mnuHint, w.mnuProgress})
+    QCOMPARE(w.mnuSolution->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    for (QAction* a : {w.mnuRestart, w.mnuRandom, w.mnuHint, w.mnuProgress, w.mnuAnimate})
         QVERIFY(a->shortcut().isEmpty());
     // The File and Help menus keep their lack of shortcut keys.
     for (const QMenu* menu : {w.mnuFile, w.mnuHelp}) {
@@ -142,11 +143,11 @@ void TestGameMenu::itemsAreEnabledOnlyWhenTheyCanAct()
     frmMain& w = *game.window;
     QCOMPARE(enabledItems(w), QStringLiteral("Ra&ndom Level... &Progress..."));
     game.newGame(0);
-    QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level Ra&ndom Level... &Hint &Progress..."));
+    QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level Ra&ndom Level... &Hint Show So&lution &Progress..."));
     game.dragCells(8, {{0, 4}, {1, 4}});
-    QCOMPARE(enabledItems(w), QStringLiteral("&Undo Re&start Level Ra&ndom Level... &Hint &Progress..."));
+    QCOMPARE(enabledItems(w), QStringLiteral("&Undo Re&start Level Ra&ndom Level... &Hint Show So&lution &Progress..."));
     w.mnuUndo->trigger();
-    QCOMPARE(enabledItems(w), QStringLiteral("&Redo Re&start Level Ra&ndom Level... &Hint &Progress..."));
+    QCOMPARE(enabledItems(w), QStringLiteral("&Redo Re&start Level Ra&ndom Level... &Hint Show So&lution &Progress..."));
     game.dragCells(0, {{1, 2}, {1, 3}});
     QCOMPARE(game.dialogs.messages.last().title, QStringLiteral("Quillmere - Congratulations"));
     QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level Ra&ndom Level... &Progress..."));
