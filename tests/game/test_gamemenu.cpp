@@ -1,10 +1,12 @@
-// The Game menu (Undo, Redo, Restart Level, Random Level, Hint, Progress),
+// The Game menu (Undo, Redo, Restart Level, Random Level, Hint, Show
+// Solution, Progress, Animate Slides),
 // playing from the keyboard, and what the main window tells a screen reader.
 
 #include "game/frmFile.h"
 #include "game/frmMain.h"
 #include "game/frmProgress.h"
 #include "game/frmRandom.h"
+#include "game/solutionshow.h"
 #include "model/levelcode.h"
 #include "model/savedgame.h"
 #include "model/solver.h"
@@ -111,6 +113,7 @@ private slots:
     void hintWithoutASolution();
     void progressShowsTheRecordOfTheLevelAsPlayed();
     void progressOpensOnTheLevelPlayedAndFitsTheScreen();
+    void showSolutionPlaysStopsAndFinishes();
     void keyboardAloneFinishesALevel();
     void screenReaderHearsWhereThePiecesAre();
 };
@@ -450,6 +453,58 @@ void TestGameMenu::progressOpensOnTheLevelPlayedAndFitsTheScreen()
     game.newGame(0);
     game.dragCells(0, {{1, 2}, {1, 3}});
     QCOMPARE(shownRows(), QStringLiteral("1 selected, row 0 in view, top"));
+}
+
+void TestGameMenu::showSolutionPlaysStopsAndFinishes()
+{
+    StartedGame game(menuLevels());
+    frmMain& w = *game.window;
+    SolutionShow& show = w.solutionShow();
+    game.newGame(1);
+    auto picturesOnTheirCells = [&w] {
+        for (int i = 0; i < kPieceCount; ++i) {
+            if (w.picBoard->imgPieces[i]->pos() != picturePlace(w.session().board().PiecePositions()[i]))
+                return false;
+        }
+        return true;
+    };
+
+    // A glide moves the picture between cells while the game already
+    // stands on its end; a click on the board stops it whole.
+    show.setPace(1000, 0);
+    w.mnuSolution->trigger();
+    QCOMPARE(w.mnuSolution->text(), QStringLiteral("Stop So&lution"));
+    QCOMPARE(w.steps(), 1);
+    QTest::qWait(150);
+    QVERIFY(show.glide().running());
+    QVERIFY(!picturesOnTheirCells());
+    QVERIFY(w.picBoard->accessibleDescription().startsWith(QStringLiteral("Solution, step 1 of 90: slide the ")));
+    QTest::mouseClick(w.picBoard, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(!show.running());
+    QVERIFY(picturesOnTheirCells());
+    QCOMPARE(w.mnuSolution->text(), QStringLiteral("Show So&lution"));
+
+    // Its shortcut starts it again, any key stops it, Undo takes back the
+    // shown slides one by one.
+    show.setPace(0, 5);
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    QTRY_VERIFY(w.steps() >= 4);
+    press(w, Qt::Key_Space);
+    const int stopped = w.steps();
+    QTest::qWait(50);
+    QCOMPARE(w.steps(), stopped);
+    QVERIFY(!w.session().selectionShown());
+    w.mnuUndo->trigger();
+    QCOMPARE(w.steps(), stopped - 1);
+    QCOMPARE(fewestSteps(w.session().board().PiecePositions()), 90 - w.steps());
+
+    // Played to the end: the congratulation as usual, and no record.
+    show.setPace(0, 0);
+    w.mnuSolution->trigger();
+    QTRY_COMPARE(w.session().state(), GameSession::State::Won);
+    QCOMPARE(game.dialogs.messages.last().text, QStringLiteral("Congratulations!! You finished the game in 90 steps."));
+    QVERIFY(!QFile::exists(game.folder.file("qlm-progress.txt")));
+    QVERIFY(!w.mnuSolution->isEnabled());
 }
 
 void TestGameMenu::keyboardAloneFinishesALevel()
