@@ -99,11 +99,11 @@ void frmMain::BuildMenus()
     mnuRandom = item(mnuGame, "Ra&ndom Level...", &frmMain::mnuRandom_Click);
     mnuGame->addSeparator();
     mnuHint = item(mnuGame, "&Hint", &frmMain::mnuHint_Click);
-    mnuSolution = mnuGame->addAction(tr("Show So&lution"), this, &frmMain::mnuSolution_Click);
+    mnuSolution = mnuGame->addAction(QStringLiteral("Show So&lution"), this, &frmMain::mnuSolution_Click);
     mnuSolution->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     mnuProgress = item(mnuGame, "&Progress...", &frmMain::mnuProgress_Click);
     mnuGame->addSeparator();
-    mnuAnimate = mnuGame->addAction(tr("&Animate Slides"));
+    mnuAnimate = mnuGame->addAction(QStringLiteral("&Animate Slides"));
     mnuAnimate->setCheckable(true);
     mnuAnimate->setChecked(show_->glides());
     connect(mnuAnimate, &QAction::toggled, this, &frmMain::mnuAnimate_Click);
@@ -212,7 +212,7 @@ void frmMain::EnableCommands()
     mnuRestart->setEnabled(session_.state() != GameSession::State::NoGame);
     mnuHint->setEnabled(session_.playing());
     mnuSolution->setEnabled(session_.playing());
-    mnuSolution->setText(show_->running() ? tr("Stop So&lution") : tr("Show So&lution"));
+    mnuSolution->setText(show_->running() ? QStringLiteral("Stop So&lution") : QStringLiteral("Show So&lution"));
 }
 
 void frmMain::NewGame()

@@ -267,8 +267,14 @@ std::optional<GameSession::Hint> GameSession::FindHint()
 
 bool GameSession::StartSolution()
 {
-    if (!playing() || drag_.dragging)
+    if (!playing())
         return false;
+    if (drag_.dragging) {
+        // A piece carried by the mouse or held by the keyboard goes back
+        // where it was picked up, as with Esc.
+        drag_.ReleaseAtCell(board_, {drag_.startCol, drag_.startRow});
+        holding_ = false;
+    }
     Solution solution = slideSolver().solve(board_.PiecePositions());
     if (solution.outcome != Solution::Outcome::Solved)
         return false;

@@ -131,8 +131,9 @@ public:
     // Show Solution: the game plays a shortest solution from the board one
     // slide at a time, each a step like the player's, at the pace of the
     // window, which asks for one slide after the other. False, and nothing
-    // changes, when no sequence of slides finishes the level from here. Any
-    // input of the player's, a start and a win end the show.
+    // changes, when no sequence of slides finishes the level from here. A
+    // piece carried goes back first. Any input of the player's, a start and
+    // a win end the show.
     bool StartSolution();
     bool showingSolution() const { return showing_; }
     // Plays the next slide; the slide that wins ends the show. With the
