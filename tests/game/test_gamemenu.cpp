@@ -505,6 +505,12 @@ void TestGameMenu::showSolutionPlaysStopsAndFinishes()
     QCOMPARE(game.dialogs.messages.last().text, QStringLiteral("Congratulations!! You finished the game in 90 steps."));
     QVERIFY(!QFile::exists(game.folder.file("qlm-progress.txt")));
     QVERIFY(!w.mnuSolution->isEnabled());
+
+    // Animate Slides off: slides jump, and the choice is kept in its file.
+    QVERIFY(w.mnuAnimate->isChecked());
+    w.mnuAnimate->trigger();
+    QVERIFY(!show.glides());
+    QCOMPARE(readAllBytes(game.folder.file("qlm-motion.txt")), QByteArray("jump\n"));
 }
 
 void TestGameMenu::keyboardAloneFinishesALevel()
