@@ -242,6 +242,12 @@ void BoardView::Draw(const GameSession& session)
     Describe(session);
 }
 
+void BoardView::PlacePieceAt(int16_t piece, QPointF boardPixels)
+{
+    if (piece >= 0 && piece < kPieceCount)
+        imgPieces[piece]->move(boardPixels.toPoint());
+}
+
 void BoardView::Describe(const GameSession& session)
 {
     // Words are made only for what changed: a drag moves one picture, and

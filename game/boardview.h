@@ -62,6 +62,10 @@ public:
     void LayoutFrames();
     // The pictures, the marks and their spoken names after any change.
     void Draw(const GameSession& session);
+    // Stands the picture of `piece` with its top-left corner at `boardPixels`,
+    // in the board's own pixels (those of pieceLeftPx and pieceTopPx), between
+    // cells while it glides. The next Draw puts it back on its cell.
+    void PlacePieceAt(int16_t piece, QPointF boardPixels);
     void ShowStatus(const GameSession& session);
 
 signals:

@@ -8,9 +8,11 @@
 #include "game/gamefiles.h"
 #include "game/howtoplay.h"
 #include "game/placement.h"
+#include "game/solutionshow.h"
 #include "game/skin/productpictures.h"
 #include "game/skin/skinlayout.h"
 #include "model/codepage.h"
+#include "model/motion.h"
 #include "model/programfolder.h"
 #include "model/progress.h"
 #include "model/settings.h"
@@ -57,6 +59,7 @@ frmMain::frmMain(const DataFolders& folders, QWidget* parent)
     connect(picBoard, &BoardView::pieceMouseDown, this, &frmMain::imgPieces_MouseDown);
     connect(picBoard, &BoardView::pieceMouseMove, this, &frmMain::imgPieces_MouseMove);
     connect(picBoard, &BoardView::pieceMouseUp, this, &frmMain::imgPieces_MouseUp);
+    show_ = new SolutionShow(*this, session_, folders.writtenFile(QLatin1String(kMotionFileName)));
     BuildMenus();
     // The window keeps the size of its client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -70,8 +73,12 @@ void frmMain::BuildMenus()
         added->setObjectName(QLatin1String(name));
         return added;
     };
+    // Every command ends a solution on show first.
     auto item = [this](QMenu* menu, const char* caption, void (frmMain::*handler)()) {
-        return menu->addAction(QString::fromLatin1(caption), this, handler);
+        return menu->addAction(QString::fromLatin1(caption), this, [this, handler] {
+            show_->Stop();
+            (this->*handler)();
+        });
     };
     mnuFile = menu("&File", "mnuFile");
     mnuNewGame = item(mnuFile, "&New Game", &frmMain::mnuNewGame_Click);
@@ -92,7 +99,14 @@ void frmMain::BuildMenus()
     mnuRandom = item(mnuGame, "Ra&ndom Level...", &frmMain::mnuRandom_Click);
     mnuGame->addSeparator();
     mnuHint = item(mnuGame, "&Hint", &frmMain::mnuHint_Click);
+    mnuSolution = mnuGame->addAction(QStringLiteral("Show So&lution"), this, &frmMain::mnuSolution_Click);
+    mnuSolution->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     mnuProgress = item(mnuGame, "&Progress...", &frmMain::mnuProgress_Click);
+    mnuGame->addSeparator();
+    mnuAnimate = mnuGame->addAction(QStringLiteral("&Animate Slides"));
+    mnuAnimate->setCheckable(true);
+    mnuAnimate->setChecked(show_->glides());
+    connect(mnuAnimate, &QAction::toggled, this, &frmMain::mnuAnimate_Click);
 
     mnuHelp = menu("&Help", "mnuHelp");
     mnuHTP = item(mnuHelp, "H&ow to Play", &frmMain::mnuHTP_Click);
@@ -197,6 +211,8 @@ void frmMain::EnableCommands()
     mnuRedo->setEnabled(session_.canRedo());
     mnuRestart->setEnabled(session_.state() != GameSession::State::NoGame);
     mnuHint->setEnabled(session_.playing());
+    mnuSolution->setEnabled(session_.playing());
+    mnuSolution->setText(show_->running() ? QStringLiteral("Stop So&lution") : QStringLiteral("Show So&lution"));
 }
 
 void frmMain::NewGame()
@@ -321,6 +337,7 @@ bool frmMain::Form_QueryUnload()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    show_->Stop();
     if (!Form_QueryUnload() && !forceClose_) {
         event->ignore();
         return;
@@ -390,12 +407,14 @@ bool frmMain::picBoard_KeyDown(int key, Qt::KeyboardModifiers shift)
 
 void frmMain::mnuUndo_Click()
 {
-    FinishInput(session_.Undo());
+    const Positions before = session_.board().PiecePositions();
+    show_->Present(before, session_.Undo());
 }
 
 void frmMain::mnuRedo_Click()
 {
-    FinishInput(session_.Redo());
+    const Positions before = session_.board().PiecePositions();
+    show_->Present(before, session_.Redo());
 }
 
 void frmMain::mnuRestart_Click()
@@ -418,6 +437,19 @@ void frmMain::mnuHint_Click()
     ShowGameState();
     userDialogs().message(this, QStringLiteral("Quillmere - Hint"), hintMessage(hint), Icon::Information,
                           Buttons::Ok, UserDialogs::Place::ClearOfOwner);
+}
+
+void frmMain::mnuSolution_Click()
+{
+    if (show_->running())
+        show_->Stop();
+    else
+        show_->Start();
+}
+
+void frmMain::mnuAnimate_Click(bool checked)
+{
+    show_->SetGlides(checked);
 }
 
 void frmMain::mnuProgress_Click()

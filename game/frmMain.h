@@ -14,6 +14,8 @@ class QMenu;
 
 namespace quill {
 
+class SolutionShow;
+
 // The game's main window: the menus and their commands, the dialogs, the
 // status line, and the wiring of mouse and keys on the board to the game in
 // progress, which the board view draws.
@@ -49,7 +51,9 @@ public:
     QAction* mnuRestart;
     QAction* mnuRandom;
     QAction* mnuHint;
+    QAction* mnuSolution;
     QAction* mnuProgress;
+    QAction* mnuAnimate;
     QMenu* mnuHelp;
     QAction* mnuHTP;
     QAction* mnuAbout;
@@ -90,6 +94,13 @@ public:
     void mnuRandom_Click();
     void mnuHint_Click();
     void mnuProgress_Click();
+    void mnuSolution_Click();
+    void mnuAnimate_Click(bool checked);
+
+    // Show Solution and the glides of the slides the game plays.
+    SolutionShow& solutionShow() { return *show_; }
+    // After a committed slide or a win from any input.
+    void FinishInput(const GameSession::Outcome& outcome);
 
     // Arrow keys, Space, Enter and Esc on the board; false for other keys.
     bool picBoard_KeyDown(int key, Qt::KeyboardModifiers shift);
@@ -124,8 +135,6 @@ private:
     // Draws the game after a change and sets which commands can be used.
     void ShowGameState();
     void EnableCommands();
-    // After a committed slide or a win from any input.
-    void FinishInput(const GameSession::Outcome& outcome);
     void SetPointer(PointerShape shape);
     void WinSequence();
     // Closes the window for good after a failure of the load step.
@@ -133,6 +142,7 @@ private:
 
     DataFolders folders_;
     GameSession session_;
+    SolutionShow* show_;
     bool ended_ = false;
     bool forceClose_ = false;
 };

@@ -105,6 +105,8 @@ void GameSession::Start(int16_t level, const Positions& positions, int32_t start
     done_.clear();
     undone_.clear();
     hint_.reset();
+    EndShow();
+    assisted_ = false;
     selectionShown_ = false;
     selected_ = 0;
     holding_ = false;
@@ -125,7 +127,10 @@ FileStatus GameSession::Win()
     holding_ = false;
     selectionShown_ = false;
     hint_.reset();
+    StopSolution();
     state_ = State::Won;
+    if (assisted_)
+        return FileStatus::success(progressPath_);
     return RecordWin();
 }
 
@@ -141,6 +146,7 @@ FileStatus GameSession::RecordWin() const
 void GameSession::MousePress(int16_t piece, double xPx, double yPx)
 {
     hint_.reset();
+    EndShow();
     holding_ = false;
     const PieceDrag::Cell at = pictureCell(piece);
     drag_.MouseDown(piece, pieceLeftPx(at.col), pieceTopPx(at.row), xPx, yPx);
@@ -173,23 +179,30 @@ GameSession::Outcome GameSession::Committed(const PieceDrag::ReleaseResult& rele
         outcome.committed = true;
         gameChanged_ = true;
         if (release.stepCounted) {
-            Slide slide;
-            slide.piece = drag_.dragPiece;
-            slide.from = {static_cast<int16_t>(drag_.startCol - drag_.grabCol),
-                          static_cast<int16_t>(drag_.startRow - drag_.grabRow)};
-            slide.to = release.pictureCell;
-            slide.stepsBefore = steps_;
-            // A saved game may hold any count; the counter stops at its top
-            // instead of overflowing.
-            if (steps_ < std::numeric_limits<int32_t>::max())
-                ++steps_;
-            slide.stepsAfter = steps_;
-            done_.push_back(slide);
-            undone_.clear();
+            KeepSlide(drag_.dragPiece,
+                      {static_cast<int16_t>(drag_.startCol - drag_.grabCol),
+                       static_cast<int16_t>(drag_.startRow - drag_.grabRow)},
+                      release.pictureCell);
         }
     }
     outcome.won = board_.WonBy(drag_.dragPiece);
     return outcome;
+}
+
+void GameSession::KeepSlide(int16_t piece, PieceDrag::Cell from, PieceDrag::Cell to)
+{
+    Slide slide;
+    slide.piece = piece;
+    slide.from = from;
+    slide.to = to;
+    slide.stepsBefore = steps_;
+    // A saved game may hold any count; the counter stops at its top
+    // instead of overflowing.
+    if (steps_ < std::numeric_limits<int32_t>::max())
+        ++steps_;
+    slide.stepsAfter = steps_;
+    done_.push_back(slide);
+    undone_.clear();
 }
 
 GameSession::Outcome GameSession::Replay(const Slide& slide, bool forward)
@@ -201,6 +214,7 @@ GameSession::Outcome GameSession::Replay(const Slide& slide, bool forward)
     steps_ = forward ? slide.stepsAfter : slide.stepsBefore;
     gameChanged_ = true;
     hint_.reset();
+    EndShow();
     Outcome outcome;
     outcome.handled = true;
     outcome.committed = true;
@@ -251,6 +265,64 @@ std::optional<GameSession::Hint> GameSession::FindHint()
     return hint_;
 }
 
+bool GameSession::StartSolution()
+{
+    if (!playing())
+        return false;
+    if (drag_.dragging) {
+        // A piece carried by the mouse or held by the keyboard goes back
+        // where it was picked up, as with Esc.
+        drag_.ReleaseAtCell(board_, {drag_.startCol, drag_.startRow});
+        holding_ = false;
+    }
+    Solution solution = slideSolver().solve(board_.PiecePositions());
+    if (solution.outcome != Solution::Outcome::Solved)
+        return false;
+    hint_.reset();
+    shown_.reset();
+    solution_ = std::move(solution.moves);
+    solutionTotal_ = static_cast<int>(solution_.size());
+    showing_ = true;
+    return true;
+}
+
+GameSession::Outcome GameSession::PlaySolutionSlide()
+{
+    if (!showing_ || !playing() || drag_.dragging)
+        return {};
+    assisted_ = true;
+    gameChanged_ = true;
+    Outcome outcome{true, false, false};
+    if (!solution_.empty()) {
+        const SolutionMove move = solution_.front();
+        solution_.erase(solution_.begin());
+        const Piece& piece = board_.pieces[move.piece];
+        const PieceDrag::Cell from{piece.col, piece.row};
+        const PieceDrag::Cell to{columnOf(move.to), rowOf(move.to)};
+        board_.UnmarkPiece(move.piece, from.col, from.row);
+        board_.MarkPiece(move.piece, to.col, to.row);
+        KeepSlide(move.piece, from, to);
+        shown_ = ShownSlide{done_.back(), solutionTotal_ - static_cast<int>(solution_.size()), solutionTotal_};
+        outcome.committed = true;
+    }
+    outcome.won = board_.WonBy(kPrincipalPiece);
+    if (solution_.empty())
+        showing_ = false;
+    return outcome;
+}
+
+void GameSession::StopSolution()
+{
+    showing_ = false;
+    solution_.clear();
+}
+
+void GameSession::EndShow()
+{
+    StopSolution();
+    shown_.reset();
+}
+
 PieceDrag::Cell GameSession::pictureCell(int16_t piece) const
 {
     if (drag_.dragging && drag_.dragPiece == piece)
@@ -277,6 +349,7 @@ GameSession::Outcome GameSession::PressKey(Key key)
 {
     if (!playing() || (drag_.dragging && !holding_))
         return {};
+    EndShow();
     int dc = 0;
     int dr = 0;
     switch (key) {

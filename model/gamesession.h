@@ -130,6 +130,30 @@ public:
     std::optional<Hint> FindHint();
     const std::optional<Hint>& hint() const { return hint_; }
 
+    // Show Solution: the game plays a shortest solution from the board one
+    // slide at a time, each a step like the player's, at the pace of the
+    // window, which asks for one slide after the other. False, and nothing
+    // changes, when no sequence of slides finishes the level from here. A
+    // piece carried goes back first. Any input of the player's, a start and
+    // a win end the show.
+    bool StartSolution();
+    bool showingSolution() const { return showing_; }
+    // Plays the next slide; the slide that wins ends the show. With the
+    // principal piece on the goal already, the game lets go of it and wins.
+    Outcome PlaySolutionSlide();
+    void StopSolution();
+    // The slide the game played last, with its place in the solution, for
+    // the screen reader: kept until the next input, like a hint.
+    struct ShownSlide {
+        Slide slide;
+        int number = 0;
+        int total = 0;
+    };
+    const std::optional<ShownSlide>& shownSlide() const { return shown_; }
+    // The game has played slides since the level was started or loaded: a
+    // win of this game is no record of the player's.
+    bool assisted() const { return assisted_; }
+
     // Keyboard play. The selection frame appears with the first arrow key,
     // on the principal piece; arrow keys then move it to the nearest piece
     // in their direction. Space or Enter picks the piece up; arrow keys then
@@ -155,6 +179,10 @@ private:
     bool TakeRandomStart(const Positions& start);
     // Counts a committed release and keeps a slide that moved a piece.
     Outcome Committed(const PieceDrag::ReleaseResult& release);
+    // Counts one step of `piece` and keeps it for Undo.
+    void KeepSlide(int16_t piece, PieceDrag::Cell from, PieceDrag::Cell to);
+    // The player takes over: no show, no word of the last shown slide.
+    void EndShow();
     Outcome MoveSelection(int dc, int dr);
     Outcome SlideHeld(int dc, int dr);
     Outcome Replay(const Slide& slide, bool forward);
@@ -174,6 +202,11 @@ private:
     std::vector<Slide> done_;
     std::vector<Slide> undone_;
     std::optional<Hint> hint_;
+    std::vector<SolutionMove> solution_;  // the slides still to show
+    int solutionTotal_ = 0;
+    bool showing_ = false;
+    bool assisted_ = false;
+    std::optional<ShownSlide> shown_;
     bool selectionShown_ = false;
     int16_t selected_ = 0;
     bool holding_ = false;

@@ -86,6 +86,24 @@ QString hintMessage(const std::optional<GameSession::Hint>& hint)
         .arg(hint->stepsLeft == 1 ? QStringLiteral("step") : QStringLiteral("steps"));
 }
 
+namespace {
+
+// "the wide piece left by 2 cells, to columns 1 to 2, row 5" for a
+// straight slide from one top-left cell to another.
+QString slideWords(int piece, PieceDrag::Cell from, PieceDrag::Cell to)
+{
+    const int across = to.col - from.col;
+    const int down = to.row - from.row;
+    const int cells = std::abs(across) + std::abs(down);
+    const char* way = across < 0 ? "left" : across > 0 ? "right" : down < 0 ? "up" : "down";
+    return QStringLiteral("the %1 %2 by %3 %4, to %5")
+        .arg(spokenPieceName(piece).toLower(), QLatin1String(way))
+        .arg(cells)
+        .arg(cells == 1 ? QStringLiteral("cell") : QStringLiteral("cells"), spokenPlace(piece, to.col, to.row));
+}
+
+}  // namespace
+
 SpokenText spokenBoard(const GameSession& session)
 {
     SpokenText spoken{QStringLiteral("Board"),
@@ -101,18 +119,14 @@ SpokenText spokenBoard(const GameSession& session)
     }
     if (const std::optional<GameSession::Hint>& hint = session.hint()) {
         const PieceDrag::Cell from = session.pictureCell(hint->piece);
-        const int across = hint->target.col - from.col;
-        const int down = hint->target.row - from.row;
-        const int cells = std::abs(across) + std::abs(down);
-        const QString name = spokenPieceName(hint->piece).toLower();
-        const QString place = spokenPlace(hint->piece, hint->target.col, hint->target.row);
-        const char* way = across < 0 ? "left" : across > 0 ? "right" : down < 0 ? "up" : "down";
-        spoken.description = cells == 0
-            ? QStringLiteral("Hint: let go of the %1 where it stands, at %2.").arg(name, place)
-            : QStringLiteral("Hint: slide the %1 %2 by %3 %4, to %5.")
-                  .arg(name, QLatin1String(way))
-                  .arg(cells)
-                  .arg(cells == 1 ? QStringLiteral("cell") : QStringLiteral("cells"), place);
+        spoken.description = from == hint->target
+            ? QStringLiteral("Hint: let go of the %1 where it stands, at %2.")
+                  .arg(spokenPieceName(hint->piece).toLower(),
+                       spokenPlace(hint->piece, hint->target.col, hint->target.row))
+            : QStringLiteral("Hint: slide ") + slideWords(hint->piece, from, hint->target) + QLatin1Char('.');
+    } else if (const std::optional<GameSession::ShownSlide>& shown = session.shownSlide()) {
+        spoken.description = QStringLiteral("Solution, step %1 of %2: slide ").arg(shown->number).arg(shown->total)
+                             + slideWords(shown->slide.piece, shown->slide.from, shown->slide.to) + QLatin1Char('.');
     }
     return spoken;
 }

@@ -41,7 +41,7 @@ SpokenText spokenPicture(const GameSession& session, int piece);
 QString hintMessage(const std::optional<GameSession::Hint>& hint);
 
 // The board: the piece the keyboard selects or holds, and the hint on show
-// (or how to play from the keyboard).
+// or the slide the game showed last (or how to play from the keyboard).
 SpokenText spokenBoard(const GameSession& session);
 
 }  // namespace quill

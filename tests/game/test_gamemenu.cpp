@@ -1,10 +1,12 @@
-// The Game menu (Undo, Redo, Restart Level, Random Level, Hint, Progress),
+// The Game menu (Undo, Redo, Restart Level, Random Level, Hint, Show
+// Solution, Progress, Animate Slides),
 // playing from the keyboard, and what the main window tells a screen reader.
 
 #include "game/frmFile.h"
 #include "game/frmMain.h"
 #include "game/frmProgress.h"
 #include "game/frmRandom.h"
+#include "game/solutionshow.h"
 #include "model/levelcode.h"
 #include "model/progress.h"
 #include "model/savedgame.h"
@@ -52,7 +54,7 @@ QString enabledItems(const frmMain& w)
 {
     QStringList on;
     for (const QAction* a : w.mnuGame->actions()) {
-        if (!a->isSeparator() && a->isEnabled())
+        if (!a->isSeparator() && !a->isCheckable() && a->isEnabled())
             on << a->text();
     }
     return on.join(QLatin1Char(' '));
@@ -112,6 +114,7 @@ private slots:
     void hintWithoutASolution();
     void progressShowsTheRecordOfTheLevelAsPlayed();
     void progressOpensOnTheLevelPlayedAndFitsTheScreen();
+    void showSolutionPlaysStopsAndFinishes();
     void keyboardAloneFinishesALevel();
     void screenReaderHearsWhereThePiecesAre();
 };
@@ -125,10 +128,11 @@ void TestGameMenu::gameMenuSitsBetweenFileAndHelp()
         titles << a->text();
     QCOMPARE(titles, (QStringList{"&File", "&Game", "&Help"}));
     QCOMPARE(captions(w.mnuGame),
-             (QStringList{"&Undo", "&Redo", "-", "Re&start Level", "Ra&ndom Level...", "-", "&Hint", "&Progress..."}));
+             (QStringList{"&Undo", "&Redo", "-", "Re&start Level", "Ra&ndom Level...", "-", "&Hint", "Show So&lution", "&Progress...", "-", "&Animate Slides"}));
     QCOMPARE(w.mnuUndo->shortcut(), QKeySequence(QKeySequence::Undo));
     QCOMPARE(w.mnuRedo->shortcut(), QKeySequence(QKeySequence::Redo));
-    for (QAction* a : {w.mnuRestart, w.mnuRandom, w.mnuHint, w.mnuProgress})
+    QCOMPARE(w.mnuSolution->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    for (QAction* a : {w.mnuRestart, w.mnuRandom, w.mnuHint, w.mnuProgress, w.mnuAnimate})
         QVERIFY(a->shortcut().isEmpty());
     // The File and Help menus keep their lack of shortcut keys.
     for (const QMenu* menu : {w.mnuFile, w.mnuHelp}) {
@@ -143,11 +147,11 @@ void TestGameMenu::itemsAreEnabledOnlyWhenTheyCanAct()
     frmMain& w = *game.window;
     QCOMPARE(enabledItems(w), QStringLiteral("Ra&ndom Level... &Progress..."));
     game.newGame(0);
-    QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level Ra&ndom Level... &Hint &Progress..."));
+    QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level Ra&ndom Level... &Hint Show So&lution &Progress..."));
     game.dragCells(8, {{0, 4}, {1, 4}});
-    QCOMPARE(enabledItems(w), QStringLiteral("&Undo Re&start Level Ra&ndom Level... &Hint &Progress..."));
+    QCOMPARE(enabledItems(w), QStringLiteral("&Undo Re&start Level Ra&ndom Level... &Hint Show So&lution &Progress..."));
     w.mnuUndo->trigger();
-    QCOMPARE(enabledItems(w), QStringLiteral("&Redo Re&start Level Ra&ndom Level... &Hint &Progress..."));
+    QCOMPARE(enabledItems(w), QStringLiteral("&Redo Re&start Level Ra&ndom Level... &Hint Show So&lution &Progress..."));
     // A record file that cannot be read whole is not written over, and the
     // player is told after the congratulation.
     QVERIFY(QDir().mkdir(game.folder.file(QLatin1String(kProgressFileName))));
@@ -457,6 +461,64 @@ void TestGameMenu::progressOpensOnTheLevelPlayedAndFitsTheScreen()
     game.newGame(0);
     game.dragCells(0, {{1, 2}, {1, 3}});
     QCOMPARE(shownRows(), QStringLiteral("1 selected, row 0 in view, top"));
+}
+
+void TestGameMenu::showSolutionPlaysStopsAndFinishes()
+{
+    StartedGame game(menuLevels());
+    frmMain& w = *game.window;
+    SolutionShow& show = w.solutionShow();
+    game.newGame(1);
+    auto picturesOnTheirCells = [&w] {
+        for (int i = 0; i < kPieceCount; ++i) {
+            if (w.picBoard->imgPieces[i]->pos() != picturePlace(w.session().board().PiecePositions()[i]))
+                return false;
+        }
+        return true;
+    };
+
+    // A glide moves the picture between cells while the game already
+    // stands on its end; a click on the board stops it whole.
+    show.setPace(1000, 0);
+    w.mnuSolution->trigger();
+    QCOMPARE(w.mnuSolution->text(), QStringLiteral("Stop So&lution"));
+    QCOMPARE(w.steps(), 1);
+    QTest::qWait(150);
+    QVERIFY(show.glide().running());
+    QVERIFY(!picturesOnTheirCells());
+    QVERIFY(w.picBoard->accessibleDescription().startsWith(QStringLiteral("Solution, step 1 of 90: slide the ")));
+    QTest::mouseClick(w.picBoard, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(!show.running());
+    QVERIFY(picturesOnTheirCells());
+    QCOMPARE(w.mnuSolution->text(), QStringLiteral("Show So&lution"));
+
+    // Its shortcut starts it again, any key stops it, Undo takes back the
+    // shown slides one by one.
+    show.setPace(0, 5);
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    QTRY_VERIFY(w.steps() >= 4);
+    press(w, Qt::Key_Space);
+    const int stopped = w.steps();
+    QTest::qWait(50);
+    QCOMPARE(w.steps(), stopped);
+    QVERIFY(!w.session().selectionShown());
+    w.mnuUndo->trigger();
+    QCOMPARE(w.steps(), stopped - 1);
+    QCOMPARE(fewestSteps(w.session().board().PiecePositions()), 90 - w.steps());
+
+    // Played to the end: the congratulation as usual, and no record.
+    show.setPace(0, 0);
+    w.mnuSolution->trigger();
+    QTRY_COMPARE(w.session().state(), GameSession::State::Won);
+    QCOMPARE(game.dialogs.messages.last().text, QStringLiteral("Congratulations!! You finished the game in 90 steps."));
+    QVERIFY(!QFile::exists(game.folder.file("qlm-progress.txt")));
+    QVERIFY(!w.mnuSolution->isEnabled());
+
+    // Animate Slides off: slides jump, and the choice is kept in its file.
+    QVERIFY(w.mnuAnimate->isChecked());
+    w.mnuAnimate->trigger();
+    QVERIFY(!show.glides());
+    QCOMPARE(readAllBytes(game.folder.file("qlm-motion.txt")), QByteArray("jump\n"));
 }
 
 void TestGameMenu::keyboardAloneFinishesALevel()

@@ -1,5 +1,6 @@
 #include "game/skin/skinlayout.h"
 #include "model/levelfile.h"
+#include "model/motion.h"
 #include "model/progress.h"
 #include "model/savedgame.h"
 #include "model/settings.h"
@@ -104,7 +105,7 @@ const MenuCaption kMenuCaptions[] = {
     {"&File", "Set S&kin"}, {"&File", "E&xit"},           {"&Game", "&Undo"},
     {"&Game", "&Redo"},     {"&Game", "Re&start Level"},  {"&Game", "Ra&ndom Level..."},
     {"&Game", "&Hint"},     {"&Game", "&Progress..."},    {"&Help", "H&ow to Play"},
-    {"&Help", "&About"},
+    {"&Help", "&About"},    {"&Game", "Show So&lution"},  {"&Game", "&Animate Slides"},
 };
 
 QString withoutAmpersand(const char* caption) { return QString::fromUtf8(caption).remove(QLatin1Char('&')); }
@@ -480,7 +481,8 @@ void TestHelpPage::programFolderFilesAreListed()
         names << row.value(0);
     QCOMPARE(names, QStringList({QLatin1String(kGameLevelFileName), QLatin1String(kSettingsFileName),
                                  QLatin1String(kSavedFolderName), QLatin1String(kSkinsFolderName),
-                                 QLatin1String(kProgressFileName), QStringLiteral("qlm.html")}));
+                                 QLatin1String(kProgressFileName), QLatin1String(kMotionFileName),
+                                 QStringLiteral("qlm.html")}));
     QVERIFY(rows.first().value(1).contains(QStringLiteral("The %1 levels").arg(kLevelCount)));
     QVERIFY(rows.first().value(1).contains(QStringLiteral("(%1 bytes)").arg(kLevelFileSize)));
     QVERIFY(rows.at(1).value(1).contains(QLatin1String(kDefaultSkin)));

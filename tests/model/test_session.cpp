@@ -1,5 +1,6 @@
-// The game in progress: undo and redo, hints, keyboard play over the drag
-// rules, the player's record, and what the screen reader is told.
+// The game in progress: undo and redo, hints, the solution shown, keyboard
+// play over the drag rules, the player's record, and what the screen reader
+// is told.
 
 #include "model/gamesession.h"
 #include "model/levelcode.h"
@@ -44,6 +45,29 @@ GameSession::Outcome keys(GameSession& s, const char* script)
     return last;
 }
 
+// The board stands whole: its grid is the one its pieces make.
+bool wholeBoard(const GameSession& s)
+{
+    Board fresh;
+    fresh.ClearGrid();
+    fresh.SetPiecePositions(s.board().PiecePositions());
+    fresh.PlacePieces();
+    return fresh.grid == s.board().grid;
+}
+
+// Follows hint after hint to the win, as a player would; the slides taken.
+int followHints(GameSession& s)
+{
+    int slides = 0;
+    while (const std::optional<GameSession::Hint> next = s.FindHint()) {
+        const Piece& p = s.board().pieces[next->piece];
+        ++slides;
+        if (mouseSlide(s, next->piece, {p.col, p.row}, next->target).won)
+            break;
+    }
+    return slides;
+}
+
 }  // namespace
 
 class TestSession : public QObject {
@@ -57,6 +81,9 @@ private slots:
     void stepCountStopsAtItsTopAndUndoRestoresIt();
     void hintIsTheFirstSlideOfAShortestSolution();
     void hintWithoutSolutionAndWhenItGoes();
+    void shownSolutionWinsInTheFewestSteps_data();
+    void shownSolutionWinsInTheFewestSteps();
+    void stoppedSolutionLeavesAWholePositionAndNoRecord();
     void keyboardSelectionFindsTheNearestPiece();
     void keyboardSlidesFollowTheDragRules();
     void keyboardPutBackAndWin();
@@ -319,6 +346,91 @@ void TestSession::hintWithoutSolutionAndWhenItGoes()
     QCOMPARE(letGo->target, (Cell{1, 3}));
     keys(solved, "dp");
     QVERIFY(!keys(solved, "x").won);
+}
+
+void TestSession::shownSolutionWinsInTheFewestSteps_data()
+{
+    QTest::addColumn<Positions>("start");
+    QTest::addColumn<int>("steps");
+    const std::vector<uint8_t>& distance = slideDistances();
+    const auto far = std::find(distance.begin(), distance.end(), 57);
+    QTest::newRow("classic start") << test::classicStart() << 0;
+    QTest::newRow("a saved game") << slideSolver().positionsAt(static_cast<int>(far - distance.begin())) << 12;
+    QTest::newRow("one slide") << test::oneSlideFromTheGoal() << 3;
+    QTest::newRow("on the goal") << Positions{31, 21, 0, 3, 20, 23, 11, 12, 40, 43} << 7;
+}
+
+void TestSession::shownSolutionWinsInTheFewestSteps()
+{
+    QFETCH(Positions, start);
+    QFETCH(int, steps);
+    QTemporaryDir dir;
+    GameSession s(dir.filePath("qlm-progress.txt"));
+    s.SetLevels(test::sampleLevels());
+    QVERIFY(s.LoadGame(SavedGame{steps, 0, QStringLiteral("Shown"), start}));
+    const int fewest = fewestSteps(start);
+    QVERIFY(s.StartSolution());
+    int slides = 0;
+    GameSession::Outcome last;
+    while (s.showingSolution()) {
+        last = s.PlaySolutionSlide();
+        QVERIFY(last.handled);
+        slides += last.committed ? 1 : 0;
+        QCOMPARE(s.steps(), steps + slides);
+        QVERIFY(wholeBoard(s));
+    }
+    QVERIFY(last.won);
+    QCOMPARE(slides, fewest);
+    QVERIFY(s.board().IsSolved());
+    QVERIFY(s.gameChanged() || fewest == 0);
+    QVERIFY(s.assisted());
+    s.Win();
+    QVERIFY(!QFile::exists(dir.filePath("qlm-progress.txt")));
+}
+
+void TestSession::stoppedSolutionLeavesAWholePositionAndNoRecord()
+{
+    QTemporaryDir dir;
+    const QString record = dir.filePath("qlm-progress.txt");
+    GameSession s(record);
+    s.SetLevels(test::sampleLevels());
+    QVERIFY(s.StartLevel(1));
+    QVERIFY(s.StartSolution());
+    for (int i = 0; i < 3; ++i)
+        s.PlaySolutionSlide();
+    s.StopSolution();
+    QVERIFY(!s.showingSolution());
+    QVERIFY(!s.PlaySolutionSlide().handled);
+    QCOMPARE(s.steps(), 3);
+    QCOMPARE(fewestSteps(s.board().PiecePositions()), 87);
+    QVERIFY(wholeBoard(s));
+    QVERIFY(spokenBoard(s).description.startsWith(QStringLiteral("Solution, step 3 of 90: slide the ")));
+
+    // The player takes over: the shown slides come back one by one, and a
+    // win of this game is still no record.
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(s.Undo().committed);
+    QCOMPARE(s.board().PiecePositions(), test::classicStart());
+    QVERIFY(!s.shownSlide());
+    QCOMPARE(followHints(s), 90);
+    s.Win();
+    QVERIFY(!QFile::exists(record));
+
+    // A restart is the player's own game again; any input ends a show.
+    QVERIFY(s.StartLevel(1));
+    QVERIFY(!s.assisted());
+    QVERIFY(s.StartSolution());
+    s.MousePress(8, 30, 30);
+    QVERIFY(!s.showingSolution());
+    s.MouseRelease(30, 30);
+    QCOMPARE(followHints(s), 90);
+    s.Win();
+    QCOMPARE(readProgressFile(record).bestFor(1, test::classicStart()), std::optional<int32_t>(90));
+
+    GameSession lost = startedSession(slideSolver().positionsAt(static_cast<int>(
+        std::find(slideDistances().begin(), slideDistances().end(), SlideSolver::kUnsolvable) - slideDistances().begin())));
+    QVERIFY(!lost.StartSolution());
+    QVERIFY(!lost.showingSolution());
 }
 
 void TestSession::keyboardSelectionFindsTheNearestPiece()
