@@ -50,6 +50,8 @@ public:
     QAction* mnuRandom;
     QAction* mnuHint;
     QAction* mnuProgress;
+    // The board's size: the View menu, its keys and the window's edges.
+    class BoardZoom* zoom;
     QMenu* mnuHelp;
     QAction* mnuHTP;
     QAction* mnuAbout;
