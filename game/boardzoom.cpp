@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,6 +80,8 @@ void BoardZoom::Open()
 void BoardZoom::SetSize(int size)
 {
     asked_ = size;
+    // The window's least size follows the board's smallest at once.
+    window_->layout()->activate();
     if (window_->isMaximized() || window_->isFullScreen())
         window_->showNormal();
     window_->resize(window_->size() + boardClientSize(size) - board_->size());

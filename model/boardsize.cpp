@@ -17,16 +17,26 @@ int scaledLength(double length, int size)
     return static_cast<int>(roundHalfEven(length * size / kUsualBoardSize));
 }
 
+QSize scaledClientSize(QSize growing, int strip, int size)
+{
+    return {scaledLength(growing.width(), size), scaledLength(growing.height(), size) + strip};
+}
+
 QSize boardClientSize(int size)
 {
-    return {scaledLength(kUsualBoardArea.width(), size), scaledLength(kUsualBoardArea.height(), size) + kStatusStripPx};
+    return scaledClientSize(kUsualBoardArea, kStatusStripPx, size);
 }
 
 int fittingBoardSize(QSize room)
 {
+    return fittingSize(kUsualBoardArea, kStatusStripPx, room);
+}
+
+int fittingSize(QSize growing, int strip, QSize room)
+{
     int size = kSmallestBoardSize;
     while (size < kLargestBoardSize) {
-        const QSize next = boardClientSize(size + 1);
+        const QSize next = scaledClientSize(growing, strip, size + 1);
         if (next.width() > room.width() || next.height() > room.height())
             break;
         ++size;
@@ -36,7 +46,12 @@ int fittingBoardSize(QSize room)
 
 BoardSizeRange boardSizesFor(QSize room)
 {
-    const int fits = fittingBoardSize(room);
+    return sizesFor(kUsualBoardArea, kStatusStripPx, room);
+}
+
+BoardSizeRange sizesFor(QSize growing, int strip, QSize room)
+{
+    const int fits = fittingSize(growing, strip, room);
     return {std::min(kUsualBoardSize, fits), std::max(fits, std::min(kUsualBoardSize, fits))};
 }
 

@@ -29,11 +29,15 @@ inline double boardZoom(int size)
 // `length` board pixels at `size`, rounded to whole pixels.
 int scaledLength(double length, int size);
 
+// A window of a part that grows with the size (`growing` at the usual size)
+// above a strip of `strip` pixels that does not: its client area at `size`.
+QSize scaledClientSize(QSize growing, int strip, int size);
+// The largest size at which that client area fits in `room`; never below
+// kSmallestBoardSize nor above kLargestBoardSize.
+int fittingSize(QSize growing, int strip, QSize room);
+
 // The client area of the game window with the board at `size`.
 QSize boardClientSize(int size);
-
-// The largest size whose client area fits in `room`; never below
-// kSmallestBoardSize nor above kLargestBoardSize.
 int fittingBoardSize(QSize room);
 
 // The sizes a screen offers, from the usual size (or the largest that fits
@@ -45,6 +49,7 @@ struct BoardSizeRange {
     int clamped(int size) const { return size < smallest ? smallest : size > largest ? largest : size; }
 };
 BoardSizeRange boardSizesFor(QSize room);
+BoardSizeRange sizesFor(QSize growing, int strip, QSize room);
 
 // The steps of Zoom In and Zoom Out: the next size up or down the ladder,
 // kept within `range`; `size` itself at either end.
