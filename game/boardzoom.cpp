@@ -40,6 +40,8 @@ BoardZoom::BoardZoom(QMainWindow* window, BoardView* board, const QString& sizeF
     cmdView->setAutoRaise(true);
     cmdView->setToolButtonStyle(Qt::ToolButtonTextOnly);
     cmdView->setFocusPolicy(Qt::NoFocus);
+    // A menu title, without the arrow of a button's menu.
+    cmdView->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
     window->menuBar()->setCornerWidget(cmdView, Qt::TopRightCorner);
 
     rememberLater_.setSingleShot(true);
