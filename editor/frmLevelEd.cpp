@@ -1,5 +1,6 @@
 #include "editor/frmLevelEd.h"
 
+#include "editor/editorsize.h"
 #include "model/programfolder.h"
 #include "model/spoken.h"
 #include "model/rounding.h"
@@ -202,6 +203,10 @@ void frmLevelEd::BuildControls()
     tabOrder << optBlank << txtLevelName << cmdPrev << cmdNext << cmdSave << cmdExit << cmdClear << picGrid;
     for (qsizetype k = 1; k < tabOrder.size(); ++k)
         setTabOrder(tabOrder[k - 1], tabOrder[k]);
+
+    QList<QWidget*> growing(lblGrid.begin(), lblGrid.end());
+    growing << QList<QWidget*>(lblColor.begin(), lblColor.end()) << lblBlank << picGrid;
+    sizing = new EditorSize(this, growing);
 }
 
 bool frmLevelEd::Form_Load()

@@ -58,6 +58,8 @@ public:
     // Below the other controls: the verdict on the level being edited.
     QLabel* lblVerdict = nullptr;
     GridCursor* picGrid = nullptr;
+    // The window's size: its keys, and a smaller window on a small screen.
+    class EditorSize* sizing = nullptr;
 
 protected:
     // Exit and the close box ask first when anything is not saved.

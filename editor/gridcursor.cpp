@@ -46,7 +46,9 @@ void GridCursor::paintEvent(QPaintEvent*)
     if (!hasFocus())
         return;
     QPainter painter(this);
-    const QRect cell((cell_ % kColumns) * step_, (cell_ / kColumns) * step_, step_ - 1, step_ - 1);
+    // The grid may be drawn larger than its usual cells.
+    const int step = width() == step_ * kColumns ? step_ : width() / kColumns;
+    const QRect cell((cell_ % kColumns) * step, (cell_ / kColumns) * step, step - 1, step - 1);
     // Dark and light edges: the cursor shows on every piece colour.
     painter.setPen(QPen(Qt::black, 3));
     painter.drawRect(cell.adjusted(2, 2, -2, -2));

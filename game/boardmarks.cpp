@@ -78,14 +78,17 @@ constexpr double kHatchLight = 3;
 // every line of a pattern is as wide as the next at any pixel ratio.
 class DevicePainter {
 public:
-    DevicePainter(QPainter& painter, qreal ratio) : painter_(painter), ratio_(ratio)
+    // Rectangles are in logical pixels; lengths in board pixels, which are
+    // `zoom` logical pixels each.
+    DevicePainter(QPainter& painter, qreal ratio, double zoom) : painter_(painter), ratio_(ratio), zoom_(zoom)
     {
         painter_.scale(1 / ratio, 1 / ratio);
         painter_.setRenderHint(QPainter::Antialiasing, false);
     }
 
     int px(double logical) const { return int(std::lround(logical * ratio_)); }
-    int atLeastOne(double logical) const { return std::max(1, px(logical)); }
+    int length(double board) const { return px(board * zoom_); }
+    int atLeastOne(double board) const { return std::max(1, length(board)); }
     QRect rect(const QRect& logical) const
     {
         const int left = px(logical.x());
@@ -94,7 +97,7 @@ public:
     }
     QRect inset(const QRect& logical, double by) const
     {
-        const int d = px(by);
+        const int d = length(by);
         return rect(logical).adjusted(d, d, -d, -d);
     }
 
@@ -147,7 +150,7 @@ public:
         QColor wash = light;
         wash.setAlpha(90);
         painter_.fillRect(area, wash);
-        const int period = std::max(4, px(kHatchPeriod));
+        const int period = std::max(4, length(kHatchPeriod));
         const int edge = atLeastOne(kHatchEdge);
         const int width = atLeastOne(kHatchLight);
         QImage tile(period, period, QImage::Format_ARGB32_Premultiplied);
@@ -170,6 +173,7 @@ public:
 private:
     QPainter& painter_;
     qreal ratio_;
+    double zoom_;
 };
 
 // The pixels of the cells that `piece` covers from its top-left `cell`.
@@ -205,21 +209,22 @@ BoardMarksView::BoardMarksView(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void BoardMarksView::setMarks(const BoardMarks& marks)
+void BoardMarksView::setMarks(const BoardMarks& marks, double zoom)
 {
-    if (marks == marks_)
+    if (marks == marks_ && zoom == zoom_)
         return;
     marks_ = marks;
+    zoom_ = zoom;
     update();
 }
 
-void BoardMarksView::setPiecePictures(const std::array<QLabel*, kPieceCount>& pieces)
+void BoardMarksView::setPiecePictures(const std::array<QLabel*, kPieceCount>& pieces, double zoom)
 {
     for (int i = 0; i < kPieceCount; ++i) {
         const QPixmap picture = pieces[i]->pixmap();
         const QImage pixels = picture.toImage().convertToFormat(QImage::Format_RGB32);
         for (std::size_t c = 0; c < kHintColours.size(); ++c)
-            likeness_[i][c] = edgeLikeness(pixels, picture.devicePixelRatio(), kHintColours[c]);
+            likeness_[i][c] = edgeLikeness(pixels, picture.devicePixelRatio() * zoom, kHintColours[c]);
     }
     update();
 }
@@ -246,7 +251,7 @@ QColor BoardMarksView::hintColour() const
 void BoardMarksView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    DevicePainter device(painter, devicePixelRatioF());
+    DevicePainter device(painter, devicePixelRatioF(), zoom_);
     const QColor hint = hintColour();
     if (marks_.hintTarget) {
         device.hatch(*marks_.hintTarget, hint);

@@ -41,11 +41,13 @@ public:
     explicit BoardMarksView(QWidget* parent);
 
     const BoardMarks& marks() const { return marks_; }
-    void setMarks(const BoardMarks& marks);
+    // `zoom`: the board's size as a multiple of the usual one, which the
+    // marks' bands and hatching grow with.
+    void setMarks(const BoardMarks& marks, double zoom = 1.0);
 
     // The pictures the marks lie on, taken from the piece images whenever
     // they get new pictures; empty cells show the window's background.
-    void setPiecePictures(const std::array<QLabel*, kPieceCount>& pieces);
+    void setPiecePictures(const std::array<QLabel*, kPieceCount>& pieces, double zoom = 1.0);
 
     // The colour the hint is drawn in now.
     QColor hintColour() const;
@@ -55,6 +57,7 @@ protected:
 
 private:
     BoardMarks marks_;
+    double zoom_ = 1.0;
     // For each piece picture and each hint colour, the share of the
     // picture's edge that looks like that colour.
     std::array<std::array<double, 2>, kPieceCount> likeness_{};

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace quill {
 
 BoardView::BoardView(QWidget* parent) : QWidget(parent)
@@ -35,6 +37,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     lblSteps->setObjectName(QStringLiteral("lblSteps"));
     placeTwips(lblStatus, 120, 5640, 2895, 375);
     placeTwips(lblSteps, 3000, 5640, 3015, 375);
+    placedAt_.fill(QPointF(0, 0));
     for (QLabel* label : {lblStatus, lblSteps}) {
         // Level names come from files: shown exactly as stored, never as markup.
         label->setTextFormat(Qt::PlainText);
@@ -49,16 +52,20 @@ bool BoardView::eventFilter(QObject* watched, QEvent* event)
     if (piece < 0)
         return QWidget::eventFilter(watched, event);
     const auto mouse = [event] { return static_cast<const QMouseEvent*>(event); };
+    const auto at = [this, &mouse] {
+        const QPointF shown = mouse()->position();
+        return QPointF(boardPixelsOf(shown.x(), size_), boardPixelsOf(shown.y(), size_));
+    };
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        emit pieceMouseDown(piece, mouse()->button(), mouse()->position());
+        emit pieceMouseDown(piece, mouse()->button(), at());
         return true;
     case QEvent::MouseMove:
-        emit pieceMouseMove(piece, mouse()->position());
+        emit pieceMouseMove(piece, at());
         return true;
     case QEvent::MouseButtonRelease:
-        emit pieceMouseUp(piece, mouse()->button(), mouse()->position());
+        emit pieceMouseUp(piece, mouse()->button(), at());
         return true;
     default:
         return QWidget::eventFilter(watched, event);
@@ -85,21 +92,38 @@ int16_t BoardView::pieceOf(const QObject* object) const
 
 bool BoardView::LoadSkin(const QString& path)
 {
-    const std::optional<PictureClip> skin = loadSkin(path, devicePixelRatioF(), nullptr);
-    if (!skin || !CutSkin(*skin))
+    const qreal ratio = ratio_;
+    ratio_ = devicePixelRatioF();
+    if (!LoadPictures(path)) {
+        ratio_ = ratio;
         return false;
+    }
     skinPath_ = path;
     alternativeShown_ = false;
     return true;
 }
 
+bool BoardView::LoadPictures(const QString& path)
+{
+    const std::optional<PictureClip> skin = loadSkin(path, pictureScale(), nullptr);
+    return skin && CutSkin(*skin);
+}
+
+qreal BoardView::pictureScale() const
+{
+    return ratio_ * boardZoom(size_);
+}
+
 void BoardView::RenewForRatio(qreal ratio)
 {
-    if (skinPath_.isEmpty() || qFuzzyCompare(ratio, piclipSkin.devicePixelRatio()))
+    if (skinPath_.isEmpty() || qFuzzyCompare(ratio * boardZoom(size_), piclipSkin.devicePixelRatio()))
         return;
-    const std::optional<PictureClip> skin = loadSkin(skinPath_, ratio, nullptr);
-    if (!skin || !CutSkin(*skin))
+    const qreal before = ratio_;
+    ratio_ = ratio;
+    if (!LoadPictures(skinPath_)) {
+        ratio_ = before;
         return;
+    }
     if (alternativeShown_)
         ShowAlternativePictures();
 }
@@ -133,6 +157,63 @@ void BoardView::showEvent(QShowEvent* event)
     WatchScreen();
 }
 
+QSize BoardView::sizeHint() const
+{
+    return boardClientSize(size_);
+}
+
+QSize BoardView::minimumSizeHint() const
+{
+    return boardClientSize(smallest_);
+}
+
+void BoardView::SetSmallestSize(int size)
+{
+    smallest_ = std::clamp(size, kSmallestBoardSize, kLargestBoardSize);
+    updateGeometry();
+}
+
+void BoardView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int fits = std::max(smallest_, fittingBoardSize(size()));
+    if (fits == size_) {
+        Relayout();
+        return;
+    }
+    size_ = fits;
+    if (!skinPath_.isEmpty() && LoadPictures(skinPath_) && alternativeShown_)
+        ShowAlternativePictures();
+    Relayout();
+    emit boardSizeChanged(size_);
+}
+
+QRect BoardView::ShownRect(const QRectF& board) const
+{
+    const int left = scaledLength(board.left(), size_);
+    const int top = scaledLength(board.top(), size_);
+    const int right = scaledLength(board.left() + board.width(), size_);
+    const int bottom = scaledLength(board.top() + board.height(), size_);
+    return {origin_.x() + left, origin_.y() + top, right - left, bottom - top};
+}
+
+void BoardView::PlacePiece(int16_t piece, QPointF boardPx)
+{
+    if (piece < 0 || piece >= kPieceCount)
+        return;
+    placedAt_[piece] = boardPx;
+    imgPieces[piece]->move(ShownRect(QRectF(boardPx, QSizeF())).topLeft());
+}
+
+void BoardView::SetPicture(QLabel* target, const QPixmap& picture, const QRect& skinRect)
+{
+    // Made for the board's size times the ratio, shown at the board's size.
+    QPixmap shown = picture;
+    shown.setDevicePixelRatio(ratio_);
+    target->setPixmap(shown);
+    target->resize(scaledLength(skinRect.width(), size_), scaledLength(skinRect.height(), size_));
+}
+
 bool BoardView::CutSkin(const PictureClip& skin)
 {
     std::array<QPixmap, kSkinLayout.size()> pictures;
@@ -154,26 +235,21 @@ bool BoardView::CutSkin(const PictureClip& skin)
         case SkinTarget::Congratulation: target = imgCong; break;
         case SkinTarget::Piece: target = imgPieces[kSkinLayout[i].piece]; break;
         }
-        target->setPixmap(pictures[i]);
-        target->resize(kSkinLayout[i].rect.size());
+        SetPicture(target, pictures[i], kSkinLayout[i].rect);
     }
-    picMarks->setPiecePictures(imgPieces);
+    picMarks->setPiecePictures(imgPieces, boardZoom(size_));
     return true;
 }
 
 void BoardView::ShowAlternativePictures()
 {
-    if (const std::optional<QPixmap> square = piclipSkin.clip(kAltSquareRect)) {
-        imgPieces[kPrincipalPiece]->setPixmap(*square);
-        imgPieces[kPrincipalPiece]->resize(kAltSquareRect.size());
-    }
+    if (const std::optional<QPixmap> square = piclipSkin.clip(kAltSquareRect))
+        SetPicture(imgPieces[kPrincipalPiece], *square, kAltSquareRect);
     if (const std::optional<QPixmap> single = piclipSkin.clip(kAltSingleRect)) {
-        for (int i = 6; i <= 9; ++i) {
-            imgPieces[i]->setPixmap(*single);
-            imgPieces[i]->resize(kAltSingleRect.size());
-        }
+        for (int i = 6; i <= 9; ++i)
+            SetPicture(imgPieces[i], *single, kAltSingleRect);
     }
-    picMarks->setPiecePictures(imgPieces);
+    picMarks->setPiecePictures(imgPieces, boardZoom(size_));
     alternativeShown_ = true;
 }
 
@@ -198,10 +274,19 @@ void BoardView::ShowBoard()
     setFocus();
 }
 
+void BoardView::PlaceCongratulation()
+{
+    // Centred in the client area of the usual size, then scaled with the board.
+    const QSize usual = boardClientSize(kUsualBoardSize);
+    const QSize banner = skinRect(SkinTarget::Congratulation).size();
+    imgCong->move(ShownRect(QRectF(halveRounded(usual.width() - banner.width()),
+                                   halveRounded(usual.height() - banner.height()), 0, 0))
+                      .topLeft());
+}
+
 void BoardView::ShowCongratulation()
 {
-    imgCong->move(static_cast<int>(halveRounded(width() - imgCong->width())),
-                  static_cast<int>(halveRounded(height() - imgCong->height())));
+    PlaceCongratulation();
     imgCong->show();
     imgCong->raise();
 }
@@ -213,11 +298,39 @@ void BoardView::HideCongratulation()
 
 void BoardView::LayoutFrames()
 {
-    imgUpFrame->move(10, 10);
-    imgLeftFrame->move(10, 30);
-    imgRightFrame->move(270, 30);
-    imgExit->move(10, 330);
-    imgTitle->move(310, 10);
+    imgUpFrame->move(ShownRect(QRectF(10, 10, 0, 0)).topLeft());
+    imgLeftFrame->move(ShownRect(QRectF(10, 30, 0, 0)).topLeft());
+    imgRightFrame->move(ShownRect(QRectF(270, 30, 0, 0)).topLeft());
+    imgExit->move(ShownRect(QRectF(10, 330, 0, 0)).topLeft());
+    imgTitle->move(ShownRect(QRectF(310, 10, 0, 0)).topLeft());
+}
+
+void BoardView::Relayout()
+{
+    const QSize client = boardClientSize(size_);
+    origin_ = QPoint(std::max(0, (width() - client.width()) / 2), std::max(0, (height() - client.height()) / 2));
+    LayoutFrames();
+    for (int16_t i = 0; i < kPieceCount; ++i)
+        PlacePiece(i, placedAt_[i]);
+    PlaceCongratulation();
+    picMarks->setGeometry(rect());
+    picMarks->setMarks(ShownMarks(), boardZoom(size_));
+    // The status line keeps its height and font below the board.
+    for (auto [label, place] : {std::pair{lblStatus, QRectF(8, 376, 193, 25)}, std::pair{lblSteps, QRectF(200, 376, 201, 25)}}) {
+        QRect shown = ShownRect(place);
+        shown.setHeight(place.height());
+        label->setGeometry(shown);
+    }
+}
+
+BoardMarks BoardView::ShownMarks() const
+{
+    BoardMarks shown = marks_;
+    for (std::optional<QRect>* mark : {&shown.hintPiece, &shown.hintTarget, &shown.selection}) {
+        if (*mark)
+            *mark = ShownRect(**mark);
+    }
+    return shown;
 }
 
 void BoardView::PlaceBoard(const GameSession& session)
@@ -236,16 +349,11 @@ void BoardView::Draw(const GameSession& session)
 {
     for (int16_t i = 0; i < kPieceCount; ++i) {
         const PieceDrag::Cell cell = session.pictureCell(i);
-        imgPieces[i]->move(pieceLeftPx(cell.col), pieceTopPx(cell.row));
+        PlacePiece(i, QPointF(pieceLeftPx(cell.col), pieceTopPx(cell.row)));
     }
-    picMarks->setMarks(boardMarksOf(session));
+    marks_ = boardMarksOf(session);
+    picMarks->setMarks(ShownMarks(), boardZoom(size_));
     Describe(session);
-}
-
-void BoardView::PlacePieceAt(int16_t piece, QPointF boardPixels)
-{
-    if (piece >= 0 && piece < kPieceCount)
-        imgPieces[piece]->move(boardPixels.toPoint());
 }
 
 void BoardView::Describe(const GameSession& session)

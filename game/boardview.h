@@ -2,9 +2,11 @@
 
 #include "game/boardmarks.h"
 #include "game/skin/pictureclip.h"
+#include "model/boardsize.h"
 #include "model/gamesession.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -17,6 +19,11 @@ namespace quill {
 // from the skin, standing where the game has its pieces, the marks of
 // hints and of the keyboard over them, and what a screen reader is told of
 // them. It draws a GameSession and keeps no game state of its own.
+// The board is drawn at the size the player chose (tenths of the usual
+// size, see model/boardsize.h), the largest that fits the view, and stands
+// centred in it; its pictures are made for that size times the screen's
+// device pixel ratio. Places are kept in board pixels (60 to a cell) and
+// turned into the view's pixels by ShownRect alone.
 class BoardView : public QWidget {
     Q_OBJECT
 
@@ -47,6 +54,21 @@ public:
     // keeping the alternative pictures if they are shown. When the file
     // cannot be loaded any more, the pictures stay as they are.
     void RenewForRatio(qreal ratio);
+    // The board's size in tenths of the usual one, and the scale its
+    // pictures are made for: that size times the device pixel ratio.
+    int boardSize() const { return size_; }
+    qreal pictureScale() const;
+    // The sizes below which the view does not draw the board, whatever room
+    // it has; the view asks for the client area of that size at least.
+    void SetSmallestSize(int size);
+    // The view's pixels of a rectangle of board pixels (the client area at
+    // the usual size): the one place that turns board places into shown ones.
+    QRect ShownRect(const QRectF& board) const;
+    // Puts the picture of `piece` with its top-left corner at `boardPx`, in
+    // board pixels (those of pieceLeftPx and pieceTopPx), between cells while
+    // it glides. The next Draw puts it back on its cell.
+    void PlacePiece(int16_t piece, QPointF boardPx);
+
     // The skin's alternative pictures of the principal piece and the four
     // single pieces (the About box's hidden sequence).
     void ShowAlternativePictures();
@@ -62,14 +84,15 @@ public:
     void LayoutFrames();
     // The pictures, the marks and their spoken names after any change.
     void Draw(const GameSession& session);
-    // Stands the picture of `piece` with its top-left corner at `boardPixels`,
-    // in the board's own pixels (those of pieceLeftPx and pieceTopPx), between
-    // cells while it glides. The next Draw puts it back on its cell.
-    void PlacePieceAt(int16_t piece, QPointF boardPixels);
     void ShowStatus(const GameSession& session);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
-    // The mouse on the picture of a piece, in pixels inside the picture.
+    // The board was drawn at another size, for any reason.
+    void boardSizeChanged(int size);
+    // The mouse on the picture of a piece, in board pixels inside the picture.
     void pieceMouseDown(int16_t piece, Qt::MouseButton button, QPointF at);
     void pieceMouseMove(int16_t piece, QPointF at);
     void pieceMouseUp(int16_t piece, Qt::MouseButton button, QPointF at);
@@ -78,9 +101,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool CutSkin(const PictureClip& skin);
+    bool LoadPictures(const QString& path);
+    void SetPicture(QLabel* target, const QPixmap& picture, const QRect& skinRect);
+    // Places every picture, mark and label for the board's size and room.
+    void Relayout();
+    void PlaceCongratulation();
+    BoardMarks ShownMarks() const;
     void RenewForScreen();
     void WatchScreen();
     int16_t pieceOf(const QObject* object) const;
@@ -88,6 +118,14 @@ private:
     void Describe(const GameSession& session);
 
     QString skinPath_;
+    // The device pixel ratio the pictures are made for.
+    qreal ratio_ = 1.0;
+    int size_ = kUsualBoardSize;
+    int smallest_ = kUsualBoardSize;
+    QPoint origin_;
+    std::array<QPointF, kPieceCount> placedAt_{};
+    // The marks as last drawn, in board pixels.
+    BoardMarks marks_;
     bool alternativeShown_ = false;
     // What the piece pictures were last described with.
     std::optional<decltype(Board::grid)> describedGrid_;

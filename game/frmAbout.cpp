@@ -80,6 +80,7 @@ frmAbout::frmAbout(frmMain* owner)
 void frmAbout::Form_Load()
 {
     centreOnOwner(this, owner_);
+    keepOnScreen(this, owner_);
     lblProd->setText(QStringLiteral("Quillmere Version %1.%2%3\n\n%4")
                          .arg(version::major)
                          .arg(version::minor)

@@ -38,6 +38,7 @@ frmFile::frmFile(QWidget* owner, QString& absFilename)
 void frmFile::Form_Load()
 {
     centreOnOwner(this, parentWidget());
+    keepOnScreen(this, parentWidget());
 }
 
 void frmFile::Form_Activate()

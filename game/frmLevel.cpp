@@ -34,6 +34,7 @@ frmLevel::frmLevel(QWidget* owner, int16_t& newLevel, const LevelTable& levels)
 void frmLevel::Form_Load()
 {
     centreOnOwner(this, parentWidget());
+    keepOnScreen(this, parentWidget());
 }
 
 void frmLevel::cmdSetLevel_Click()

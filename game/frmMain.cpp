@@ -2,6 +2,7 @@
 
 #include "game/frmAbout.h"
 #include "game/frmFile.h"
+#include "game/boardzoom.h"
 #include "game/frmLevel.h"
 #include "game/frmProgress.h"
 #include "game/frmRandom.h"
@@ -11,10 +12,12 @@
 #include "game/solutionshow.h"
 #include "game/skin/productpictures.h"
 #include "game/skin/skinlayout.h"
+#include "model/boardsize.h"
 #include "model/codepage.h"
 #include "model/motion.h"
 #include "model/programfolder.h"
 #include "model/progress.h"
+#include "model/rounding.h"
 #include "model/settings.h"
 #include "model/spoken.h"
 #include "ui/filemessages.h"
@@ -53,7 +56,7 @@ frmMain::frmMain(const DataFolders& folders, QWidget* parent)
     setWindowIcon(programIcon());
 
     picBoard = new BoardView(this);
-    setClientSizeTwips(picBoard, kClientWidthTwips, kClientHeightTwips);
+    picBoard->resize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     setCentralWidget(picBoard);
     picBoard->installEventFilter(this);
     connect(picBoard, &BoardView::pieceMouseDown, this, &frmMain::imgPieces_MouseDown);
@@ -61,8 +64,7 @@ frmMain::frmMain(const DataFolders& folders, QWidget* parent)
     connect(picBoard, &BoardView::pieceMouseUp, this, &frmMain::imgPieces_MouseUp);
     show_ = new SolutionShow(*this, session_, folders.writtenFile(QLatin1String(kMotionFileName)));
     BuildMenus();
-    // The window keeps the size of its client area and menu bar.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    zoom = new BoardZoom(this, picBoard, folders_.writtenFile(QLatin1String(kBoardSizeFileName)));
     EnableCommands();
 }
 
@@ -117,7 +119,7 @@ void frmMain::BuildMenus()
 bool frmMain::Form_Load(const QString& settingsSkin)
 {
     show();
-    centreOnScreen(this);
+    zoom->Open();
     EnableCommands();
     absFilename = settingsSkin;
     picBoard->HideBoard();

@@ -54,6 +54,8 @@ public:
     QAction* mnuSolution;
     QAction* mnuProgress;
     QAction* mnuAnimate;
+    // The board's size: the View menu, its keys and the window's edges.
+    class BoardZoom* zoom;
     QMenu* mnuHelp;
     QAction* mnuHTP;
     QAction* mnuAbout;

@@ -51,6 +51,16 @@ void keepOnScreen(QWidget* window, const QWidget* owner)
     window->move(keptInside(outer, measure->screen()->availableGeometry()));
 }
 
+void keepShownOnScreen(QWidget* window)
+{
+    if (!window->screen())
+        return;
+    const QRect area = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    if (!area.contains(frame))
+        window->move(keptInside(frame, area));
+}
+
 void setClientSizeTwips(QWidget* widget, int widthTwips, int heightTwips)
 {
     widget->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));

@@ -26,6 +26,11 @@ void centreOnOwner(QWidget* dialog, const QWidget* owner);
 // as for centreOnOwner.
 void keepOnScreen(QWidget* window, const QWidget* owner);
 
+// Moves a shown window that reaches outside its screen's available area as
+// little as can be for it to lie on that area, its title bar and menus
+// first where it is larger; a window that lies on it stays where it is.
+void keepShownOnScreen(QWidget* window);
+
 // Gives a widget its client size in twips, rounded to pixels.
 void setClientSizeTwips(QWidget* widget, int widthTwips, int heightTwips);
 

@@ -33,7 +33,7 @@ void SlideAnimation::Glide(int16_t piece, PieceDrag::Cell from, PieceDrag::Cell 
     motion_.setStartValue(boardPixelsOf(from));
     motion_.setEndValue(boardPixelsOf(to));
     motion_.setDuration(msPerCell_ * cells);
-    view_->PlacePieceAt(piece_, boardPixelsOf(from));
+    view_->PlacePiece(piece_, boardPixelsOf(from));
     motion_.start();
 }
 
@@ -46,14 +46,14 @@ void SlideAnimation::Finish()
     const int16_t piece = piece_;
     piece_ = -1;
     motion_.stop();
-    view_->PlacePieceAt(piece, motion_.endValue().toPointF());
+    view_->PlacePiece(piece, motion_.endValue().toPointF());
     emit finished();
 }
 
 void SlideAnimation::Place(const QVariant& at)
 {
     if (running())
-        view_->PlacePieceAt(piece_, at.toPointF());
+        view_->PlacePiece(piece_, at.toPointF());
 }
 
 }  // namespace quill

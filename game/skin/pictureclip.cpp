@@ -112,7 +112,10 @@ std::optional<PictureClip> loadSkin(const QString& path, qreal devicePixelRatio,
         }
         return std::nullopt;
     }
-    if (ratio > 1.0 && !picture.vector) {
+    // At an odd whole multiple the skin's own pixels make exact blocks,
+    // where the companion's would be smoothed.
+    const bool oddMultiple = ratio >= 3 && qFuzzyCompare(ratio, std::round(ratio)) && std::lround(ratio) % 2 == 1;
+    if (ratio > 1.0 && !picture.vector && !oddMultiple) {
         QString ignored;
         ScaledPicture doubled = loadScaledPicture(doubleSizeSkinPath(path), 1.0, &ignored);
         if (!doubled.isNull() && doubled.size == picture.size * 2)

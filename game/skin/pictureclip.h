@@ -63,9 +63,9 @@ QImage resampled(const QImage& picture, QSize deviceSize);
 // skin layout (smaller than kMinSkinSize) fails as a whole, like a file that
 // cannot be read; nothing and a reason on failure. Metafiles are drawn at
 // the ratio. A bitmap skin's double-size companion (doubleSizeSkinPath) is
-// used instead of enlarging it at ratios above 1, when it is exactly twice
-// its size; otherwise, or at ratio 1, where it is not even looked for, the
-// skin itself is used, without a word.
+// used instead of enlarging it at ratios above 1 but for odd whole ones
+// (3, 5, ...), when it is exactly twice its size; otherwise, or at ratio 1,
+// where it is not even looked for, the skin itself is used, without a word.
 std::optional<PictureClip> loadSkin(const QString& path, qreal devicePixelRatio, QString* error);
 
 }  // namespace quill

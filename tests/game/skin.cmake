@@ -17,3 +17,7 @@ quill_add_test(test_skinpictures test_skinpictures.cpp LIBS quillskin quillskina
 add_dependencies(test_skinpictures quill_data)
 # The game on a screen scaled to 200 % (the suite sets the scale itself).
 quill_add_test(test_hidpi test_hidpi.cpp LIBS quillgametestsupport quillskinart)
+# A 200 % screen that holds the game's usual window (the headless default,
+# 400 x 400 at 200 %, does not, and the window would open smaller).
+set_property(TEST test_hidpi APPEND PROPERTY ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_SOURCE_DIR}/screen-1920x1080.json")
