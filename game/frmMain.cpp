@@ -436,7 +436,7 @@ void frmMain::WinSequence()
     userDialogs().message(this, QStringLiteral("Quillmere - Congratulations"),
                           QStringLiteral("Congratulations!! You finished the game in ")
                               + QString::number(session_.steps()) + QStringLiteral(" steps."),
-                          Icon::Exclamation, Buttons::Ok);
+                          Icon::Exclamation, Buttons::Ok, UserDialogs::Place::ClearOfOwner);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
