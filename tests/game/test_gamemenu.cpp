@@ -6,6 +6,7 @@
 #include "game/frmProgress.h"
 #include "game/frmRandom.h"
 #include "model/levelcode.h"
+#include "model/randomlevel.h"
 #include "model/savedgame.h"
 #include "model/solver.h"
 #include "model/spoken.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -107,6 +109,8 @@ private slots:
     void restartLevel_data();
     void restartLevel();
     void randomLevelDealsReadsCodesAndCancels();
+    void exactlyRefusesNumbersItCannotDeal();
+    void randomStatusFitsAtEveryScale();
     void hintMarksThePieceAndTheCells();
     void hintWithoutASolution();
     void progressShowsTheRecordOfTheLevelAsPlayed();
@@ -289,7 +293,8 @@ void TestGameMenu::randomLevelDealsReadsCodesAndCancels()
     QCOMPARE(refused, dealt);
     QCOMPARE(game.dialogs.messages.last().text, readLevelCode(QStringLiteral("GGXT-4AM")).problem);
     QCOMPARE(w.session().board().PiecePositions(), classicStart());
-    QCOMPARE(w.picBoard->lblStatus->text(), QStringLiteral("Level: GGXT-4AN - 90 steps"));
+    QCOMPARE(w.picBoard->lblStatus->text(), QStringLiteral("Random: GGXT-4AN"));
+    QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 0 (fewest 90)"));
 
     // The last code is copied; Cancel, pressed with Enter, starts nothing.
     const QString played = gameState(w);
@@ -303,6 +308,61 @@ void TestGameMenu::randomLevelDealsReadsCodesAndCancels()
     game.dragCells(8, {{0, 4}, {1, 4}});
     QVERIFY(!showsModal<frmRandom>([&] { w.mnuRandom->trigger(); }));  // the save question, cancelled
     QCOMPARE(game.dialogs.messages.last().title, QStringLiteral("Quillmere - Random Level"));
+}
+
+void TestGameMenu::exactlyRefusesNumbersItCannotDeal()
+{
+    StartedGame game;
+    frmMain& w = *game.window;
+    const QString before = gameState(w);
+    const int asked = game.dialogs.messages.size();
+    QStringList shown;
+    QVERIFY(runWithModal<frmRandom>([&] { w.mnuRandom->trigger(); }, [&](frmRandom* d) {
+        for (const char* typed : {"0", "", "102"}) {
+            d->spnSteps->setFocus();
+            d->spnSteps->selectAll();
+            QTest::keyClick(d->spnSteps, Qt::Key_Backspace);
+            QTest::keyClicks(d->spnSteps, QLatin1String(typed));
+            QTest::mouseClick(d->cmdPlay, Qt::LeftButton);  // the box loses the focus first
+            shown << d->spnSteps->text() + QLatin1Char('|') + game.dialogs.messages.last().text;
+        }
+        QVERIFY(d->optExact->isChecked());
+        QTest::mouseClick(d->cmdCancel, Qt::LeftButton);
+    }));
+    const QString told = QStringLiteral("|Please type a number of steps from 1 to 101.");
+    QCOMPARE(shown, (QStringList{"0 steps" + told, " steps" + told, "102 steps" + told}));
+    QCOMPARE(game.dialogs.messages.size(), asked + 3);
+    QCOMPARE(gameState(w), before);
+}
+
+void TestGameMenu::randomStatusFitsAtEveryScale()
+{
+    StartedGame game;
+    const BoardView& board = *game.window->picBoard;
+    // The hardest level, its steps past what a player takes; then its code
+    // made of the widest character a code has.
+    QRandomGenerator random(5);
+    GameSession session;
+    session.SetLevels(sampleLevels());
+    QVERIFY(session.StartRandom(dealLevel(dealRange().most, random)->start));
+    for (double scale : {1.0, 1.5, 2.0}) {
+        // Text is laid out in device pixels, with the font at their size.
+        QFont font = board.lblStatus->font();
+        font.setPointSizeF(font.pointSizeF() * scale);
+        const QFontMetricsF metrics(font);
+        QChar widest = QLatin1Char(kLevelCodeAlphabet[0]);
+        for (const char c : std::string_view(kLevelCodeAlphabet))
+            widest = std::max(widest, QChar(QLatin1Char(c)), [&](QChar a, QChar b) {
+                return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+            });
+        const QString code = QString(4, widest) + QLatin1Char('-') + QString(3, widest);
+        const std::pair<const QLabel*, QString> shown[] = {
+            {board.lblStatus, session.levelStatus().replace(session.levelName(), code)},
+            {board.lblSteps, session.stepsStatus().replace(QStringLiteral("Steps: 0"), QStringLiteral("Steps: 99999"))},
+        };
+        for (const auto& [label, text] : shown)
+            QVERIFY2(metrics.horizontalAdvance(text) / scale <= label->width(), qPrintable(text));
+    }
 }
 
 void TestGameMenu::hintMarksThePieceAndTheCells()
