@@ -500,6 +500,13 @@ void TestGameMenu::progressOpensOnTheLevelPlayedAndFitsTheScreen()
         });
         return shown;
     };
+    // Over the game where it starts, centred on it, and a window's worth of
+    // rows high rather than the screen's height.
+    bool centred = false;
+    runProgress(w, [&](frmProgress* p) {
+        centred = centredOnOwner(p) && p->frameGeometry().height() < p->screen()->availableGeometry().height() * 9 / 10;
+    });
+    QVERIFY(centred);
     // In the bottom right corner, where centring alone would push it off.
     const QRect area = w.screen()->availableGeometry();
     w.move(area.bottomRight() - QPoint(w.frameGeometry().width(), w.frameGeometry().height()));
