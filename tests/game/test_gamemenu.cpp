@@ -6,7 +6,6 @@
 #include "game/frmProgress.h"
 #include "game/frmRandom.h"
 #include "model/levelcode.h"
-#include "model/randomlevel.h"
 #include "model/savedgame.h"
 #include "model/solver.h"
 #include "model/spoken.h"
@@ -19,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -97,6 +95,30 @@ QString progressCell(frmProgress* p, int row, int column)
     return p->lisProgress->item(row, column)->text();
 }
 
+// Whether the status line of the random level in play fits its labels at
+// each scale, with a code of the widest characters and more steps than a
+// player takes. Text is laid out in device pixels, the font at their size.
+bool randomStatusFits(const frmMain& w)
+{
+    const BoardView& board = *w.picBoard;
+    for (double scale : {1.0, 1.5, 2.0}) {
+        QFont font = board.lblStatus->font();
+        font.setPointSizeF(font.pointSizeF() * scale);
+        const QFontMetricsF metrics(font);
+        const QString alphabet = QLatin1String(kLevelCodeAlphabet);
+        const QChar widest = *std::max_element(alphabet.begin(), alphabet.end(), [&](QChar a, QChar b) {
+            return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+        });
+        const QString code = QString(4, widest) + QLatin1Char('-') + QString(3, widest);
+        const QString status = board.lblStatus->text().replace(w.session().levelName(), code);
+        const QString steps = board.lblSteps->text().replace(QStringLiteral("Steps: 0"), QStringLiteral("Steps: 99999"));
+        if (metrics.horizontalAdvance(status) / scale > board.lblStatus->width()
+            || metrics.horizontalAdvance(steps) / scale > board.lblSteps->width())
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 class TestGameMenu : public QObject {
@@ -109,8 +131,6 @@ private slots:
     void restartLevel_data();
     void restartLevel();
     void randomLevelDealsReadsCodesAndCancels();
-    void exactlyRefusesNumbersItCannotDeal();
-    void randomStatusFitsAtEveryScale();
     void hintMarksThePieceAndTheCells();
     void hintWithoutASolution();
     void progressShowsTheRecordOfTheLevelAsPlayed();
@@ -276,7 +296,28 @@ void TestGameMenu::randomLevelDealsReadsCodesAndCancels()
         }));
         QVERIFY(placed);
         QCOMPARE(slideSolver().solve(w.session().board().PiecePositions()).steps(), steps);
+        if (k == 3)
+            QVERIFY(randomStatusFits(w));
     }
+
+    // Exactly with 0, nothing or a number past the range deals nothing and
+    // says which numbers it deals.
+    const QString last = gameState(w);
+    QStringList shown;
+    QVERIFY(random([&](frmRandom* d) {
+        for (const char* typed : {"0", "", "102"}) {
+            d->spnSteps->setFocus();
+            d->spnSteps->selectAll();
+            QTest::keyClick(d->spnSteps, Qt::Key_Backspace);
+            QTest::keyClicks(d->spnSteps, QLatin1String(typed));
+            QTest::mouseClick(d->cmdPlay, Qt::LeftButton);  // the box loses the focus first
+            shown << d->spnSteps->text() + QLatin1Char('|') + game.dialogs.messages.last().text;
+        }
+        QTest::mouseClick(d->cmdCancel, Qt::LeftButton);
+    }));
+    const QString told = QStringLiteral("|Please type a number of steps from 1 to 101.");
+    QCOMPARE(shown, (QStringList{"0 steps" + told, " steps" + told, "102 steps" + told}));
+    QCOMPARE(gameState(w), last);
 
     // A mistyped code is refused with its reason and changes nothing; typed
     // right, in any case and without its dash, it plays exactly its start.
@@ -308,55 +349,6 @@ void TestGameMenu::randomLevelDealsReadsCodesAndCancels()
     game.dragCells(8, {{0, 4}, {1, 4}});
     QVERIFY(!showsModal<frmRandom>([&] { w.mnuRandom->trigger(); }));  // the save question, cancelled
     QCOMPARE(game.dialogs.messages.last().title, QStringLiteral("Quillmere - Random Level"));
-}
-
-void TestGameMenu::exactlyRefusesNumbersItCannotDeal()
-{
-    StartedGame game;
-    frmMain& w = *game.window;
-    const QString before = gameState(w);
-    const int asked = game.dialogs.messages.size();
-    QStringList shown;
-    QVERIFY(runWithModal<frmRandom>([&] { w.mnuRandom->trigger(); }, [&](frmRandom* d) {
-        for (const char* typed : {"0", "", "102"}) {
-            d->spnSteps->setFocus();
-            d->spnSteps->selectAll();
-            QTest::keyClick(d->spnSteps, Qt::Key_Backspace);
-            QTest::keyClicks(d->spnSteps, QLatin1String(typed));
-            QTest::mouseClick(d->cmdPlay, Qt::LeftButton);  // the box loses the focus first
-            shown << d->spnSteps->text();
-        }
-        QTest::mouseClick(d->cmdCancel, Qt::LeftButton);
-    }));
-    QCOMPARE(shown, (QStringList{"0 steps", " steps", "102 steps"}));
-    QCOMPARE(game.dialogs.messages.size(), asked + 3);
-    QCOMPARE(game.dialogs.messages.last().text, QStringLiteral("Please type a number of steps from 1 to 101."));
-    QCOMPARE(gameState(w), before);
-}
-
-void TestGameMenu::randomStatusFitsAtEveryScale()
-{
-    StartedGame game;
-    const BoardView& board = *game.window->picBoard;
-    QRandomGenerator random(5);
-    GameSession session;
-    QVERIFY(session.StartRandom(dealLevel(dealRange().most, random)->start));
-    for (double scale : {1.0, 1.5, 2.0}) {
-        // Text is laid out in device pixels, with the font at their size.
-        QFont font = board.lblStatus->font();
-        font.setPointSizeF(font.pointSizeF() * scale);
-        const QFontMetricsF metrics(font);
-        QString byWidth = QLatin1String(kLevelCodeAlphabet);
-        std::sort(byWidth.begin(), byWidth.end(),
-                  [&](QChar a, QChar b) { return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b); });
-        // The hardest level, with its code of the widest characters and
-        // more steps than a player takes.
-        const QString code = QString(4, byWidth.back()) + QLatin1Char('-') + QString(3, byWidth.back());
-        QString steps = session.stepsStatus().replace(QStringLiteral("Steps: 0"), QStringLiteral("Steps: 99999"));
-        QVERIFY(metrics.horizontalAdvance(session.levelStatus().replace(session.levelName(), code)) / scale
-                <= board.lblStatus->width());
-        QVERIFY2(metrics.horizontalAdvance(steps) / scale <= board.lblSteps->width(), qPrintable(steps));
-    }
 }
 
 void TestGameMenu::hintMarksThePieceAndTheCells()
