@@ -342,7 +342,7 @@ void BoardView::PlaceBoard(const GameSession& session)
 void BoardView::ShowStatus(const GameSession& session)
 {
     lblStatus->setText(session.levelStatus());
-    lblSteps->setText(QStringLiteral("Steps: ") + QString::number(session.steps()));
+    lblSteps->setText(session.stepsStatus());
 }
 
 void BoardView::Draw(const GameSession& session)

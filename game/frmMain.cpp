@@ -470,7 +470,7 @@ void frmMain::WinSequence()
     userDialogs().message(this, QStringLiteral("Quillmere - Congratulations"),
                           QStringLiteral("Congratulations!! You finished the game in ")
                               + QString::number(session_.steps()) + QStringLiteral(" steps."),
-                          Icon::Exclamation, Buttons::Ok);
+                          Icon::Exclamation, Buttons::Ok, UserDialogs::Place::ClearOfOwner);
     if (!kept.ok()) {
         userDialogs().message(this, QStringLiteral("Quillmere - Progress"),
                               fileErrorMessage(QStringLiteral("This win could not be kept in your record of "

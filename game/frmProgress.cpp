@@ -99,18 +99,28 @@ frmProgress::frmProgress(QWidget* owner, const LevelTable& levels,
 void frmProgress::fitToScreen(const QWidget* owner)
 {
     const QHeaderView* columns = lisProgress->horizontalHeader();
+    const QHeaderView* rows = lisProgress->verticalHeader();
     const int frame = 2 * lisProgress->frameWidth();
-    const int allRows = columns->sizeHint().height() + lisProgress->verticalHeader()->length() + frame;
+    // A window's worth of rows is in view, and the rest a scroll away: the
+    // window stays a window beside the game, not a page the screen's height.
+    const int lastInView = std::min(kRowsInView, rows->count()) - 1;
+    const int rowsHeight = rows->sectionPosition(lastInView) + rows->sectionSize(lastInView);
+    const int tableHeight = columns->sizeHint().height() + rowsHeight + frame;
     // The dialog's title bar is not known before it is shown; the owner's is
     // taken for it.
     const QWidget* measure = owner ? owner : this;
     const QScreen* screen = measure->screen();
-    const int wanted = sizeHint().height() - lisProgress->sizeHint().height() + allRows;
+    const int wanted = sizeHint().height() - lisProgress->sizeHint().height() + tableHeight;
     const int room = screen ? screen->availableGeometry().height() - frameExtra(measure).height() : wanted;
-    const bool scrolls = wanted > room;
+    const bool scrolls = rowsHeight < rows->length() || wanted > room;
     lisProgress->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lisProgress->setFixedWidth(columns->length() + frame
-                               + (scrolls ? lisProgress->verticalScrollBar()->sizeHint().width() : 0));
+    lisProgress->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // Whatever room the table has beyond its columns, should the scroll bar
+    // come out narrower than asked, goes to the last column, not to a blank
+    // strip before the bar.
+    const int bar = scrolls ? lisProgress->verticalScrollBar()->sizeHint().width() : 0;
+    lisProgress->horizontalHeader()->setStretchLastSection(true);
+    lisProgress->setFixedWidth(columns->length() + frame + bar);
     resize(sizeHint().width(), std::min(wanted, room));
 }
 

@@ -45,9 +45,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // As wide as the columns and as tall as all rows, as far as the
+    // As wide as the columns and as tall as kRowsInView rows, as far as the
     // available height of `owner`'s screen allows.
     void fitToScreen(const QWidget* owner);
+    static constexpr int kRowsInView = 20;
 
     int shownLevel_;
 };

@@ -17,10 +17,76 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace quill {
 namespace {
 
 const QString kTitle = QStringLiteral("Quillmere - Random Level");
+
+// The number box of Exactly. It keeps what the player types, a number
+// outside the deal range or nothing at all, for Play to refuse, where a
+// plain spin box would put back the last number it allowed and deal that.
+// Its arrows keep to the deal range.
+class StepsBox : public QSpinBox {
+public:
+    static constexpr int kEmpty = -1;
+
+    StepsBox(const DealRange& range, QWidget* parent) : QSpinBox(parent), range_(range)
+    {
+        setRange(kEmpty, 999);
+    }
+
+    QValidator::State validate(QString& text, int& pos) const override
+    {
+        const QString typed = number(text);
+        if (typed.isEmpty())
+            return QValidator::Acceptable;
+        // A sign would make numbers the box cannot hold, and puts back.
+        if (!typed.front().isDigit())
+            return QValidator::Invalid;
+        return QSpinBox::validate(text, pos);
+    }
+
+    void stepBy(int steps) override
+    {
+        const int from = value() == kEmpty ? range_.fewest - steps : value();
+        setValue(std::clamp(from + steps, range_.fewest, range_.most));
+        selectAll();
+    }
+
+protected:
+    int valueFromText(const QString& text) const override
+    {
+        return number(text).isEmpty() ? kEmpty : QSpinBox::valueFromText(text);
+    }
+
+    QString textFromValue(int value) const override
+    {
+        return value == kEmpty ? QString() : QSpinBox::textFromValue(value);
+    }
+
+    StepEnabled stepEnabled() const override
+    {
+        StepEnabled enabled = StepNone;
+        if (value() < range_.most)
+            enabled |= StepUpEnabled;
+        if (value() == kEmpty || value() > range_.fewest)
+            enabled |= StepDownEnabled;
+        return enabled;
+    }
+
+private:
+    // The digits of a text as the box shows it, without its unit.
+    QString number(QString text) const
+    {
+        if (!suffix().isEmpty() && text.endsWith(suffix()))
+            text.chop(suffix().size());
+        return text.trimmed();
+    }
+
+    DealRange range_;
+};
 
 }  // namespace
 
@@ -50,9 +116,8 @@ frmRandom::frmRandom(QWidget* owner, const std::optional<DealtLevel>& last)
     }
     optExact = new QRadioButton(QStringLiteral("E&xactly:"), this);
     optExact->setObjectName(QStringLiteral("optExact"));
-    spnSteps = new QSpinBox(this);
+    spnSteps = new StepsBox(range, this);
     spnSteps->setObjectName(QStringLiteral("spnSteps"));
-    spnSteps->setRange(range.fewest, range.most);
     const QString bounds = QStringLiteral("%1 to %2").arg(range.fewest).arg(range.most);
     spnSteps->setAccessibleName(QStringLiteral("Exact number of fewest steps, ") + bounds);
     grid->addWidget(optExact, row, 0);
@@ -155,8 +220,17 @@ void frmRandom::cmdPlay_Click()
                 steps = presets()[k].steps;
         }
         const std::optional<DealtLevel> dealt = dealLevel(steps);
-        if (!dealt)
+        if (!dealt) {
+            const DealRange range = dealRange();
+            userDialogs().message(this, kTitle,
+                                  QStringLiteral("Please type a number of steps from %1 to %2.")
+                                      .arg(range.fewest)
+                                      .arg(range.most),
+                                  UserDialogs::Icon::Exclamation, UserDialogs::Buttons::Ok);
+            spnSteps->setFocus();
+            spnSteps->selectAll();
             return;
+        }
         chosen_ = dealt->start;
     }
     accept();

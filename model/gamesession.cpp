@@ -84,13 +84,17 @@ SavedGame GameSession::SavedRecord() const
 
 QString GameSession::levelStatus() const
 {
-    if (randomInPlay()) {
-        return QStringLiteral("Level: %1 - %2 %3")
-            .arg(random_->code)
-            .arg(random_->steps)
-            .arg(random_->steps == 1 ? QStringLiteral("step") : QStringLiteral("steps"));
-    }
+    if (randomInPlay())
+        return QStringLiteral("Random: ") + random_->code;
     return QStringLiteral("Level: ") + QString::number(levelIndex_ + 1) + QStringLiteral(" - ") + levelName();
+}
+
+QString GameSession::stepsStatus() const
+{
+    const QString steps = QStringLiteral("Steps: ") + QString::number(steps_);
+    if (!randomInPlay())
+        return steps;
+    return steps + QStringLiteral(" (fewest %1)").arg(random_->steps);
 }
 
 void GameSession::Start(int16_t level, const Positions& positions, int32_t startSteps)

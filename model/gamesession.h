@@ -93,10 +93,13 @@ public:
     // The random level in play, or else the last one played: its start,
     // fewest steps and code.
     const std::optional<DealtLevel>& lastRandomLevel() const { return random_; }
-    // What the status line says of the level in play: "Level: 5 - Heron
-    // Ford", or a random level's code and fewest steps, "Level: GGXT-4AN -
-    // 90 steps", short enough for the status line.
+    // What the status line says of the level in play, on its left: "Level:
+    // 5 - Heron Ford", or a random level's code, "Random: GGXT-4AN"; and on
+    // its right the steps so far, "Steps: 12", with a random level's fewest
+    // beside them, "Steps: 12 (fewest 90)". Each fits its half of the line
+    // whatever the code.
     QString levelStatus() const;
+    QString stepsStatus() const;
     int32_t steps() const { return steps_; }
     bool gameChanged() const { return gameChanged_; }
     const Board& board() const { return board_; }

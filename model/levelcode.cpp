@@ -11,8 +11,8 @@
 namespace quill {
 namespace {
 
-constexpr char kAlphabet[] = "23456789ABCDEFGHJKMNPQRTUVWXY";
-constexpr int kBase = sizeof(kAlphabet) - 1;
+constexpr const char* kAlphabet = kLevelCodeAlphabet;
+constexpr int kBase = sizeof(kLevelCodeAlphabet) - 1;
 constexpr int kDataDigits = kLevelCodeLength - 1;
 constexpr int kDashAfter = 4;
 constexpr qint64 kCodeNumbers = qint64(kBase) * kBase * kBase * kBase * kBase * kBase;

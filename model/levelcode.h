@@ -32,6 +32,7 @@ namespace quill {
 // with another s still read, to the same board.
 
 inline constexpr int kLevelCodeLength = 7;             // without the dash
+inline constexpr char kLevelCodeAlphabet[] = "23456789ABCDEFGHJKMNPQRTUVWXY";
 inline constexpr qint64 kLevelNumberCount = 37946880;  // legal starts, pieces told apart
 
 // The level number of a legal position; -1 when it has a fault.

@@ -2,7 +2,10 @@
 
 #include "ui/clearplacement.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -22,6 +25,39 @@ QMessageBox::Icon toQt(UserDialogs::Icon icon)
     case UserDialogs::Icon::None: break;
     }
     return QMessageBox::NoIcon;
+}
+
+// The vector picture of a message's icon; none for Icon::None.
+QString iconPicture(UserDialogs::Icon icon)
+{
+    switch (icon) {
+    case UserDialogs::Icon::Question: return QStringLiteral(":/ui/icons/question.svg");
+    case UserDialogs::Icon::Exclamation: return QStringLiteral(":/ui/icons/warning.svg");
+    case UserDialogs::Icon::Critical: return QStringLiteral(":/ui/icons/critical.svg");
+    case UserDialogs::Icon::Information: return QStringLiteral(":/ui/icons/information.svg");
+    case UserDialogs::Icon::None: break;
+    }
+    return {};
+}
+
+// The toolkit's own icons are small bitmaps, blurred when a scaled screen
+// enlarges them. Where the style gives the buttons of a dialog icons, they
+// get vector pictures instead, drawn at the screen's pixels.
+void sharpenButtonIcons(const QWidget* dialog)
+{
+    for (const QDialogButtonBox* buttons : dialog->findChildren<QDialogButtonBox*>()) {
+        for (QAbstractButton* button : buttons->buttons()) {
+            if (button->icon().isNull())
+                continue;
+            switch (buttons->standardButton(button)) {
+            case QDialogButtonBox::Ok:
+            case QDialogButtonBox::Yes: button->setIcon(QIcon(QStringLiteral(":/ui/icons/accept.svg"))); break;
+            case QDialogButtonBox::No: button->setIcon(QIcon(QStringLiteral(":/ui/icons/reject.svg"))); break;
+            case QDialogButtonBox::Cancel: button->setIcon(QIcon(QStringLiteral(":/ui/icons/cancel.svg"))); break;
+            default: break;
+            }
+        }
+    }
 }
 
 // A message box that can open clear of its owner's window. Its size is
@@ -51,6 +87,20 @@ private:
     UserDialogs::Place place_;
 };
 
+// An input box whose buttons get their vector pictures once it has made
+// them, which it does only as it is shown.
+class InputBox : public QInputDialog {
+public:
+    using QInputDialog::QInputDialog;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        sharpenButtonIcons(this);
+        QInputDialog::showEvent(event);
+    }
+};
+
 }  // namespace
 
 UserDialogs& userDialogs()
@@ -70,6 +120,12 @@ UserDialogs::Answer QtUserDialogs::message(QWidget* parent, const QString& title
     MessageBox box(place, toQt(icon), title, text, parent);
     // Paths and names in messages come from files and the user: never markup.
     box.setTextFormat(Qt::PlainText);
+    if (icon != Icon::None) {
+        // A message's icon is 32 pixels square, as the toolkit's largest
+        // bitmap made it, made of as many of the screen's pixels as it has.
+        const QWidget* shownOn = parent ? parent->window() : &box;
+        box.setIconPixmap(QIcon(iconPicture(icon)).pixmap(QSize(32, 32), shownOn->devicePixelRatioF()));
+    }
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -81,6 +137,7 @@ UserDialogs::Answer QtUserDialogs::message(QWidget* parent, const QString& title
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    sharpenButtonIcons(&box);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -94,10 +151,11 @@ UserDialogs::Answer QtUserDialogs::message(QWidget* parent, const QString& title
 QString QtUserDialogs::input(QWidget* parent, const QString& prompt, const QString& title,
                              const QString& defaultText)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    InputBox dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 bool QtUserDialogs::open(const QUrl& url)

@@ -298,6 +298,7 @@ void TestBoardDisplay::winShowsOnlyTheCentredBanner()
     QCOMPARE(m.title, QStringLiteral("Quillmere - Congratulations"));
     QCOMPARE(m.text, QStringLiteral("Congratulations!! You finished the game in 1 steps."));
     QCOMPARE(m.icon, Icon::Exclamation);
+    QCOMPARE(m.place, UserDialogs::Place::ClearOfOwner);  // not over the banner
     QVERIFY(bannerShownFirst);
     frmMain& w = *game.window;
     QCOMPARE(w.picBoard->imgCong->pos(), QPoint(19, 182));

@@ -98,6 +98,30 @@ QString progressCell(frmProgress* p, int row, int column)
     return p->lisProgress->item(row, column)->text();
 }
 
+// Whether the status line of the random level in play fits its labels at
+// each scale, with a code of the widest characters and more steps than a
+// player takes. Text is laid out in device pixels, the font at their size.
+bool randomStatusFits(const frmMain& w)
+{
+    const BoardView& board = *w.picBoard;
+    for (double scale : {1.0, 1.5, 2.0}) {
+        QFont font = board.lblStatus->font();
+        font.setPointSizeF(font.pointSizeF() * scale);
+        const QFontMetricsF metrics(font);
+        const QString alphabet = QLatin1String(kLevelCodeAlphabet);
+        const QChar widest = *std::max_element(alphabet.begin(), alphabet.end(), [&](QChar a, QChar b) {
+            return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+        });
+        const QString code = QString(4, widest) + QLatin1Char('-') + QString(3, widest);
+        const QString status = board.lblStatus->text().replace(w.session().levelName(), code);
+        const QString steps = board.lblSteps->text().replace(QStringLiteral("Steps: 0"), QStringLiteral("Steps: 99999"));
+        if (metrics.horizontalAdvance(status) / scale > board.lblStatus->width()
+            || metrics.horizontalAdvance(steps) / scale > board.lblSteps->width())
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 class TestGameMenu : public QObject {
@@ -284,7 +308,28 @@ void TestGameMenu::randomLevelDealsReadsCodesAndCancels()
         }));
         QVERIFY(placed);
         QCOMPARE(slideSolver().solve(w.session().board().PiecePositions()).steps(), steps);
+        if (k == 3)
+            QVERIFY(randomStatusFits(w));
     }
+
+    // Exactly with 0, nothing or a number past the range deals nothing and
+    // says which numbers it deals.
+    const QString last = gameState(w);
+    QStringList shown;
+    QVERIFY(random([&](frmRandom* d) {
+        for (const char* typed : {"0", "", "102"}) {
+            d->spnSteps->setFocus();
+            d->spnSteps->selectAll();
+            QTest::keyClick(d->spnSteps, Qt::Key_Backspace);
+            QTest::keyClicks(d->spnSteps, QLatin1String(typed));
+            QTest::mouseClick(d->cmdPlay, Qt::LeftButton);  // the box loses the focus first
+            shown << d->spnSteps->text() + QLatin1Char('|') + game.dialogs.messages.last().text;
+        }
+        QTest::mouseClick(d->cmdCancel, Qt::LeftButton);
+    }));
+    const QString told = QStringLiteral("|Please type a number of steps from 1 to 101.");
+    QCOMPARE(shown, (QStringList{"0 steps" + told, " steps" + told, "102 steps" + told}));
+    QCOMPARE(gameState(w), last);
 
     // A mistyped code is refused with its reason and changes nothing; typed
     // right, in any case and without its dash, it plays exactly its start.
@@ -301,7 +346,8 @@ void TestGameMenu::randomLevelDealsReadsCodesAndCancels()
     QCOMPARE(refused, dealt);
     QCOMPARE(game.dialogs.messages.last().text, readLevelCode(QStringLiteral("GGXT-4AM")).problem);
     QCOMPARE(w.session().board().PiecePositions(), classicStart());
-    QCOMPARE(w.picBoard->lblStatus->text(), QStringLiteral("Level: GGXT-4AN - 90 steps"));
+    QCOMPARE(w.picBoard->lblStatus->text(), QStringLiteral("Random: GGXT-4AN"));
+    QCOMPARE(w.picBoard->lblSteps->text(), QStringLiteral("Steps: 0 (fewest 90)"));
 
     // The last code is copied; Cancel, pressed with Enter, starts nothing.
     const QString played = gameState(w);
@@ -452,6 +498,13 @@ void TestGameMenu::progressOpensOnTheLevelPlayedAndFitsTheScreen()
         });
         return shown;
     };
+    // Over the game where it starts, centred on it, and a window's worth of
+    // rows high rather than the screen's height.
+    bool centred = false;
+    runProgress(w, [&](frmProgress* p) {
+        centred = centredOnOwner(p) && p->frameGeometry().height() < p->screen()->availableGeometry().height() * 9 / 10;
+    });
+    QVERIFY(centred);
     // In the bottom right corner, where centring alone would push it off.
     const QRect area = w.screen()->availableGeometry();
     w.move(area.bottomRight() - QPoint(w.frameGeometry().width(), w.frameGeometry().height()));

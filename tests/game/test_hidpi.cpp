@@ -1,12 +1,15 @@
 // The game on a screen scaled to 200 %: a bitmap skin's pixels become exact
-// blocks of screen pixels, a metafile skin is drawn at the screen's pixels.
+// blocks of screen pixels, a metafile skin and message icons are drawn at
+// the screen's pixels.
 
 #include "game/frmMain.h"
 #include "game/skin/skinlayout.h"
 #include "model/settings.h"
 #include "tests/game/gamefixture.h"
+#include "tests/support/modal.h"
 #include "tools/skingen/flatcanvas.h"
 
+#include <QMessageBox>
 #include <QPainter>
 #include <QtTest>
 
@@ -50,6 +53,7 @@ class TestHiDpi : public QObject {
 private slots:
     void bitmapSkinPixelsBecomeExactBlocks();
     void metafileSkinIsDrawnAtTheScreensPixels();
+    void messageIconsAreDrawnAtTheScreensPixels();
 };
 
 void TestHiDpi::bitmapSkinPixelsBecomeExactBlocks()
@@ -92,6 +96,26 @@ void TestHiDpi::metafileSkinIsDrawnAtTheScreensPixels()
             right += near(shown.pixel(x, y), kRight);
         }
         QVERIFY2(left >= 120 && right >= 118 && left + right >= 239, qPrintable(QStringLiteral("line %1").arg(y)));
+    }
+}
+
+void TestHiDpi::messageIconsAreDrawnAtTheScreensPixels()
+{
+    StartedGame game;
+    const std::pair<UserDialogs::Icon, const char*> kinds[] = {{UserDialogs::Icon::Question, "question"},
+        {UserDialogs::Icon::Exclamation, "warning"}, {UserDialogs::Icon::Critical, "critical"},
+        {UserDialogs::Icon::Information, "information"}};
+    for (const auto& [icon, picture] : kinds) {
+        QImage shown;
+        const auto watch = whenModal<QMessageBox>([&](QMessageBox* box) {
+            shown = box->iconPixmap().toImage();
+            box->accept();
+        });
+        QtUserDialogs().message(game.window.get(), {}, {}, icon, UserDialogs::Buttons::Ok);
+        // The usual 32 pixels of the picture asked for, as 64 of the screen's.
+        const QIcon expected(QStringLiteral(":/ui/icons/%1.svg").arg(QLatin1String(picture)));
+        QCOMPARE(shown, expected.pixmap(QSize(32, 32), 2).toImage());
+        QCOMPARE(shown.size(), QSize(64, 64));
     }
 }
 

@@ -749,8 +749,9 @@ void TestSession::randomLevelPlaysSavesLoadsAndWins()
     s.SetLevels(levels);
     QVERIFY(!s.StartRandom({31, 21, 0, 3, 20, 23, 11, 12, 40, 43}));  // solved already
     QVERIFY(s.StartRandom(test::classicStart()));
-    QCOMPARE(s.levelStatus(), QStringLiteral("Level: GGXT-4AN - 90 steps"));
+    QCOMPARE(s.levelStatus(), QStringLiteral("Random: GGXT-4AN"));
     mouseSlide(s, 8, {0, 4}, {1, 4});
+    QCOMPARE(s.stepsStatus(), QStringLiteral("Steps: 1 (fewest 90)"));
 
     // Through the 36 bytes into another game: the same game, the collection
     // untouched, and Restart Level in both back to the dealt start.
@@ -773,7 +774,7 @@ void TestSession::randomLevelPlaysSavesLoadsAndWins()
     for (bool random : {true, false}) {
         QVERIFY(random ? s.StartRandom(levels[4].positions) : s.StartLevel(4));
         if (random)
-            QVERIFY(s.levelStatus().endsWith(QStringLiteral(" - 1 step")));
+            QVERIFY(s.stepsStatus().endsWith(QStringLiteral(" (fewest 1)")));
         QVERIFY(mouseSlide(s, 0, {1, 2}, {1, 3}).won);
         s.Win();
     }
@@ -783,6 +784,7 @@ void TestSession::randomLevelPlaysSavesLoadsAndWins()
     QCOMPARE(progress.randomTally().finished, 1);
     QVERIFY(s.StartLevel(2));
     QCOMPARE(s.levelStatus(), QStringLiteral("Level: 3 - Level 3   "));
+    QCOMPARE(s.stepsStatus(), QStringLiteral("Steps: 0"));
     QCOMPARE(s.SavedRecord(), (SavedGame{0, 2, levels[2].name, levels[2].positions}));
 }
 
