@@ -43,6 +43,9 @@ SolutionShow::SolutionShow(frmMain& window, GameSession& session, QString motion
     glides_ = readSlidesGlide(motionFile_);
     glide_->setMsPerCell(glides_ ? msPerCell_ : 0);
     qApp->installEventFilter(this);
+    // The board and its glide go before this object when the window is
+    // destroyed, and the events of that destruction still pass the filter.
+    connect(window.picBoard, &QObject::destroyed, this, [this] { qApp->removeEventFilter(this); });
 }
 
 SolutionShow::~SolutionShow()
