@@ -28,10 +28,6 @@ constexpr std::array<QRgb, kPieceCount> kSwatchColours = {
 constexpr QRgb kBlankColour = qRgb(192, 192, 192);
 constexpr QRgb kFaceColour = qRgb(192, 192, 192);
 
-const char kTitle[] = "Quillmere Level Editor";
-const char kErrorTitle[] = "Quillmere Level Editor - Error";
-const char kSavingErrorTitle[] = "Quillmere Level Editor - Saving Error";
-const char kExitTitle[] = "Quillmere Level Editor - Exit";
 
 void setBackground(QWidget* control, const QColor& colour)
 {
@@ -42,11 +38,9 @@ void setBackground(QWidget* control, const QColor& colour)
 
 // The three lines of a failed file operation: what failed, the path and
 // the system's number and text.
-QString fileErrorText(const char* action, const FileStatus& status)
+QString fileErrorText(const QString& attempted, const FileStatus& status)
 {
-    return fileErrorMessage(QStringLiteral("An error has occurred while attempting ")
-                                + QLatin1String(action) + QStringLiteral(" data file"),
-                            status.path, status);
+    return fileErrorMessage(attempted, status.path, status);
 }
 
 }  // namespace
@@ -78,7 +72,7 @@ frmLevelEd::~frmLevelEd() = default;
 void frmLevelEd::BuildControls()
 {
     setObjectName(QStringLiteral("frmLevelEd"));
-    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowTitle(tr("Quillmere Level Editor"));
     // The client area of 6690 x 6090 twips for the controls, grown by the verdict line.
     setFixedSize(twipsToPixels(6690), twipsToPixels(6450));
     setFont(msSansSerif(8));
@@ -132,7 +126,7 @@ void frmLevelEd::BuildControls()
     placeTwips(lblBlank, 3240, 4920, 1095, 315);
     connect(lblBlank, &ClickLabel::clicked, this, &frmLevelEd::lblBlank_Click);
 
-    optBlank = new QRadioButton(QStringLiteral("Blank"), this);
+    optBlank = new QRadioButton(tr("Blank"), this);
     optBlank->setObjectName(QStringLiteral("optBlank"));
     placeTwips(optBlank, 4440, 4920, 1935, 315);
     selection_->addButton(optBlank, kPieceCount);
@@ -165,11 +159,11 @@ void frmLevelEd::BuildControls()
         placeTwips(command, left, 5400, 1000, 495);
         return command;
     };
-    cmdPrev = button("cmdPrev", QStringLiteral("Prev"), 265);
-    cmdNext = button("cmdNext", QStringLiteral("Next"), 1555);
-    cmdClear = button("cmdClear", QStringLiteral("Clear"), 2845);
-    cmdSave = button("cmdSave", QStringLiteral("Save"), 4135);
-    cmdExit = button("cmdExit", QStringLiteral("Exit"), 5425);
+    cmdPrev = button("cmdPrev", tr("Prev"), 265);
+    cmdNext = button("cmdNext", tr("Next"), 1555);
+    cmdClear = button("cmdClear", tr("Clear"), 2845);
+    cmdSave = button("cmdSave", tr("Save"), 4135);
+    cmdExit = button("cmdExit", tr("Exit"), 5425);
     connect(cmdPrev, &QPushButton::clicked, this, &frmLevelEd::cmdPrev_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmLevelEd::cmdNext_Click);
     connect(cmdClear, &QPushButton::clicked, this, &frmLevelEd::cmdClear_Click);
@@ -187,16 +181,16 @@ void frmLevelEd::BuildControls()
     picGrid = new GridCursor(this, QRect(twipsToPixels(120), twipsToPixels(120), 4 * twipsToPixels(720),
                                          5 * twipsToPixels(720)),
                              twipsToPixels(720));
-    picGrid->setAccessibleName(QStringLiteral("Grid"));
+    picGrid->setAccessibleName(tr("Grid"));
     picGrid->setAccessibleDescription(
-        QStringLiteral("Arrow keys move the cell cursor; Space places the chosen piece there, or with "
-                       "Blank chosen takes off the piece that covers the cell."));
+        tr("Arrow keys move the cell cursor; Space places the chosen piece there, or with "
+           "Blank chosen takes off the piece that covers the cell."));
     connect(picGrid, &GridCursor::activated, this,
             [this](int cell) { lblGrid_Click(static_cast<int16_t>(cell)); });
     connect(picGrid, &GridCursor::moved, this, [this](int) { DescribeGridCursor(); });
     for (int i = 0; i < kPieceCount; ++i)
-        lblColor[i]->setAccessibleName(QStringLiteral("Choose ") + optPieces[i]->text());
-    lblBlank->setAccessibleName(QStringLiteral("Choose Blank"));
+        lblColor[i]->setAccessibleName(tr("Choose %1").arg(optPieces[i]->text()));
+    lblBlank->setAccessibleName(tr("Choose Blank"));
 
     // The controls in their order first; the grid after them.
     QList<QWidget*> tabOrder(optPieces.begin(), optPieces.end());
@@ -215,7 +209,8 @@ bool frmLevelEd::Form_Load()
     LevelTable levels;
     const FileStatus status = readLevelFile(levelPath_, levels);
     if (!status.ok()) {
-        userDialogs().message(nullptr, QString::fromLatin1(kErrorTitle), fileErrorText("loading", status),
+        userDialogs().message(nullptr, tr("Quillmere Level Editor - Error"),
+                              fileErrorText(tr("An error has occurred while attempting loading data file"), status),
                               UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
         return false;
     }
@@ -252,7 +247,8 @@ bool frmLevelEd::SaveLevels()
         folders_.writeLevelCollection(QString::fromLatin1(kEditorLevelFileName), draft_.levels(), written);
     // Every edit is still in memory, so the user can mend the cause and save again.
     if (!status.ok()) {
-        userDialogs().message(this, QString::fromLatin1(kSavingErrorTitle), fileErrorText("saving", status),
+        userDialogs().message(this, tr("Quillmere Level Editor - Saving Error"),
+                              fileErrorText(tr("An error has occurred while attempting saving data file"), status),
                               UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
         return false;
     }
@@ -265,7 +261,7 @@ void frmLevelEd::closeEvent(QCloseEvent* event)
 {
     if (draft_.HasUnsavedChanges()) {
         const UserDialogs::Answer answer = userDialogs().message(
-            this, QString::fromLatin1(kExitTitle), QStringLiteral("Save the changes to the levels before closing?"),
+            this, tr("Quillmere Level Editor - Exit"), tr("Save the changes to the levels before closing?"),
             UserDialogs::Icon::Question, UserDialogs::Buttons::YesNoCancel);
         if (answer == UserDialogs::Answer::Cancel || (answer == UserDialogs::Answer::Yes && !SaveLevels())) {
             event->ignore();
@@ -332,14 +328,14 @@ void frmLevelEd::ShowLevel()
 
 void frmLevelEd::ShowLevelNumber()
 {
-    lblLevelNum->setText(QStringLiteral("Level: %1").arg(draft_.curLevel() + 1));
+    lblLevelNum->setText(tr("Level: %1").arg(draft_.curLevel() + 1));
 }
 
 QString frmLevelEd::CellText(int cell) const
 {
     const int16_t piece = draft_.board().cell(cell % kColumns, cell / kColumns);
-    return spokenCell(cell % kColumns, cell / kColumns) + QStringLiteral(": ")
-           + (piece < 0 ? QStringLiteral("empty") : optPieces[piece]->text());
+    return tr("%1: %2").arg(spokenCell(cell % kColumns, cell / kColumns),
+                            piece < 0 ? tr("empty") : optPieces[piece]->text());
 }
 
 void frmLevelEd::ShowBoardState()
@@ -359,7 +355,7 @@ void frmLevelEd::ShowBoardState()
 
 void frmLevelEd::DescribeGridCursor()
 {
-    const QString name = QStringLiteral("Grid, ") + CellText(picGrid->cell());
+    const QString name = tr("Grid, %1").arg(CellText(picGrid->cell()));
     if (picGrid->accessibleName() != name)
         picGrid->setAccessibleName(name);
 }

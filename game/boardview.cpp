@@ -17,7 +17,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picBoard"));
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Board"));
+    setAccessibleName(tr("Board"));
     imgUpFrame = makeImage("imgUpFrame");
     imgLeftFrame = makeImage("imgLeftFrame");
     imgRightFrame = makeImage("imgRightFrame");

@@ -19,7 +19,7 @@ BoardZoom::BoardZoom(QMainWindow* window, BoardView* board, const QString& sizeF
 {
     mnuView = new QMenu(window);
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuView->setTitle(tr("&View"));
+    mnuView->setTitle(tr("&View", "menu bar"));
     auto item = [this](const QString& caption, QList<QKeySequence> keys, void (BoardZoom::*handler)()) {
         QAction* action = mnuView->addAction(caption, this, handler);
         action->setShortcuts(keys);
@@ -27,10 +27,10 @@ BoardZoom::BoardZoom(QMainWindow* window, BoardView* board, const QString& sizeF
         window_->addAction(action);
         return action;
     };
-    mnuZoomIn = item(tr("Zoom &In"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+    mnuZoomIn = item(tr("Zoom &In", "View menu"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
                      &BoardZoom::mnuZoomIn_Click);
-    mnuZoomOut = item(tr("Zoom &Out"), {QKeySequence::ZoomOut}, &BoardZoom::mnuZoomOut_Click);
-    mnuUsualSize = item(tr("&Usual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, &BoardZoom::mnuUsualSize_Click);
+    mnuZoomOut = item(tr("Zoom &Out", "View menu"), {QKeySequence::ZoomOut}, &BoardZoom::mnuZoomOut_Click);
+    mnuUsualSize = item(tr("&Usual Size", "View menu"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, &BoardZoom::mnuUsualSize_Click);
 
     cmdView = new QToolButton(window->menuBar());
     cmdView->setObjectName(QStringLiteral("cmdView"));

@@ -36,9 +36,9 @@ void setTextColour(QLabel* label, const QColor& colour)
 }  // namespace
 
 frmAbout::frmAbout(frmMain* owner)
-    : PlainDialog(owner, "frmAbout", QStringLiteral("About"), 5580, 1920), owner_(owner)
+    : PlainDialog(owner, "frmAbout", tr("About", "About dialog title"), 5580, 1920), owner_(owner)
 {
-    cmdOk = addButton(QStringLiteral("&OK"), "cmdOk", 4320, 120, 1095, 375);
+    cmdOk = addButton(tr("&OK", "About dialog"), "cmdOk", 4320, 120, 1095, 375);
 
     imgQuill = new QLabel(this);
     imgQuill->setObjectName(QStringLiteral("imgQuill"));
@@ -55,11 +55,11 @@ frmAbout::frmAbout(frmMain* owner)
     lblProd->setFont(msSansSerif(8.25));
     placeTwips(lblProd, 960, 120, 3135, 735);
 
-    lblEmail = new QLabel(QStringLiteral("Email: ") + QLatin1String(kEmailAddress), this);
+    lblEmail = new QLabel(tr("Email: %1").arg(QLatin1String(kEmailAddress)), this);
     lblEmail->setObjectName(QStringLiteral("lblEmail"));
     placeTwips(lblEmail, 240, 960, 2655, 255);
 
-    lblUpdates = new QLabel(QStringLiteral("Updates:  ") + QLatin1String(kUpdatesAddress), this);
+    lblUpdates = new QLabel(tr("Updates:  %1").arg(QLatin1String(kUpdatesAddress)), this);
     lblUpdates->setObjectName(QStringLiteral("lblUpdates"));
     placeTwips(lblUpdates, 240, 1440, 5055, 255);
 
@@ -81,7 +81,7 @@ void frmAbout::Form_Load()
 {
     centreOnOwner(this, owner_);
     keepOnScreen(this, owner_);
-    lblProd->setText(QStringLiteral("Quillmere Version %1.%2%3\n\n%4")
+    lblProd->setText(tr("Quillmere Version %1.%2%3\n\n%4")
                          .arg(version::major)
                          .arg(version::minor)
                          .arg(version::revision)
@@ -163,8 +163,8 @@ void frmAbout::imgQuill_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers shift)
     if (shiftState(shift) != Qt::ControlModifier || eggStage != 3)
         return;
     owner_->picBoard->ShowAlternativePictures();
-    userDialogs().message(this, QStringLiteral("Quillmere - Easter Egg"),
-                          QStringLiteral("You have found the Easter Egg!"),
+    userDialogs().message(this, tr("Quillmere - Easter Egg"),
+                          tr("You have found the Easter Egg!"),
                           UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
 }
 
@@ -173,10 +173,10 @@ void frmAbout::lblEmail_Click()
     const QString address = QLatin1String(kEmailAddress);
     const QUrl link(QStringLiteral("mailto:") + address + QStringLiteral("?Subject=Quillmere"));
     if (!userDialogs().open(link)) {
-        userDialogs().message(this, QStringLiteral("Quillmere - Email"),
-                              QStringLiteral("Unable to start your Email agent automatically.\n"
-                                             "Please send an Email to ")
-                                  + address + QStringLiteral(" manually."),
+        userDialogs().message(this, tr("Quillmere - Email"),
+                              tr("Unable to start your Email agent automatically.\n"
+                                 "Please send an Email to %1 manually.")
+                                  .arg(address),
                               UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
     }
 }
@@ -185,10 +185,10 @@ void frmAbout::lblUpdates_Click()
 {
     const QString address = QLatin1String(kUpdatesAddress);
     if (!userDialogs().open(QUrl(address))) {
-        userDialogs().message(this, QStringLiteral("Quillmere - Updates"),
-                              QStringLiteral("Unable to start your web browser automatically.\n"
-                                             "Please goto the site ")
-                                  + address + QStringLiteral(" manually."),
+        userDialogs().message(this, tr("Quillmere - Updates"),
+                              tr("Unable to start your web browser automatically.\n"
+                                 "Please goto the site %1 manually.")
+                                  .arg(address),
                               UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
     }
 }

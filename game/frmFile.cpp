@@ -17,7 +17,7 @@
 namespace quill {
 
 frmFile::frmFile(QWidget* owner, QString& absFilename)
-    : PlainDialog(owner, "frmFile", QStringLiteral("File"), 5190, 3675), absFilename_(absFilename)
+    : PlainDialog(owner, "frmFile", tr("File", "file chooser title"), 5190, 3675), absFilename_(absFilename)
 {
 
     filList = new ChoiceList(this);
@@ -25,8 +25,8 @@ frmFile::frmFile(QWidget* owner, QString& absFilename)
     placeTwips(filList, 8, 0, 5175, 2820);
     keepFrameOnDevicePixels(filList);
 
-    cmdSet = addButton(QStringLiteral("Set"), "cmdSet", 604, 3000, 1695, 495);
-    cmdCancel = addButton(QStringLiteral("Cancel"), "cmdCancel", 2891, 3000, 1695, 495);
+    cmdSet = addButton(tr("Set", "file chooser button"), "cmdSet", 604, 3000, 1695, 495);
+    cmdCancel = addButton(tr("Cancel", "file chooser"), "cmdCancel", 2891, 3000, 1695, 495);
     setTabOrder(filList, cmdCancel);
     setTabOrder(cmdCancel, cmdSet);
 

@@ -9,7 +9,7 @@
 namespace quill {
 
 frmLevel::frmLevel(QWidget* owner, int16_t& newLevel, const LevelTable& levels)
-    : PlainDialog(owner, "frmLevel", QStringLiteral("Choose Level"), 4155, 3510), newLevel_(newLevel)
+    : PlainDialog(owner, "frmLevel", tr("Choose Level"), 4155, 3510), newLevel_(newLevel)
 {
 
     lisLevel = new ChoiceList(this);
@@ -18,11 +18,11 @@ frmLevel::frmLevel(QWidget* owner, int16_t& newLevel, const LevelTable& levels)
     placeTwips(lisLevel, 30, 0, 4095, 2700);
     keepFrameOnDevicePixels(lisLevel);
     for (int k = 0; k < kLevelCount; ++k)
-        lisLevel->addItem(QStringLiteral("Level ") + QString::number(k + 1) + QStringLiteral(" - ") + levels[k].name);
+        lisLevel->addItem(tr("Level %1 - %2").arg(k + 1).arg(levels[k].name));
     lisLevel->setCurrentRow(-1);
 
-    cmdSetLevel = addButton(QStringLiteral("&Set Level"), "cmdSetLevel", 210, 2880, 1695, 495);
-    cmdCancel = addButton(QStringLiteral("Cancel"), "cmdCancel", 2280, 2880, 1695, 495);
+    cmdSetLevel = addButton(tr("&Set Level", "Choose Level dialog"), "cmdSetLevel", 210, 2880, 1695, 495);
+    cmdCancel = addButton(tr("Cancel", "Choose Level dialog"), "cmdCancel", 2280, 2880, 1695, 495);
     setTabOrder(lisLevel, cmdSetLevel);
     setTabOrder(cmdSetLevel, cmdCancel);
 

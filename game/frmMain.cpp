@@ -37,7 +37,6 @@ namespace {
 
 constexpr int kClientWidthTwips = 6120;
 constexpr int kClientHeightTwips = 6075;
-constexpr char kSaveQuestion[] = "Would you like to save the current game?";
 
 using Icon = UserDialogs::Icon;
 using Buttons = UserDialogs::Buttons;
@@ -52,7 +51,7 @@ frmMain::frmMain(const DataFolders& folders, QWidget* parent)
       session_(folders.writtenFile(QLatin1String(kProgressFileName)))
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quillmere"));
+    setWindowTitle(tr("Quillmere"));
     setWindowIcon(programIcon());
 
     picBoard = new BoardView(this);
@@ -70,50 +69,50 @@ frmMain::frmMain(const DataFolders& folders, QWidget* parent)
 
 void frmMain::BuildMenus()
 {
-    auto menu = [this](const char* caption, const char* name) {
-        QMenu* added = menuBar()->addMenu(QString::fromLatin1(caption));
+    auto menu = [this](const QString& caption, const char* name) {
+        QMenu* added = menuBar()->addMenu(caption);
         added->setObjectName(QLatin1String(name));
         return added;
     };
     // Every command ends a solution on show first.
-    auto item = [this](QMenu* menu, const char* caption, void (frmMain::*handler)()) {
-        return menu->addAction(QString::fromLatin1(caption), this, [this, handler] {
+    auto item = [this](QMenu* menu, const QString& caption, void (frmMain::*handler)()) {
+        return menu->addAction(caption, this, [this, handler] {
             show_->Stop();
             (this->*handler)();
         });
     };
-    mnuFile = menu("&File", "mnuFile");
-    mnuNewGame = item(mnuFile, "&New Game", &frmMain::mnuNewGame_Click);
-    mnuLoadGame = item(mnuFile, "&Load Game", &frmMain::mnuLoadGame_Click);
-    mnuSaveGame = item(mnuFile, "&Save Game", &frmMain::mnuSaveGame_Click);
+    mnuFile = menu(tr("&File", "menu bar"), "mnuFile");
+    mnuNewGame = item(mnuFile, tr("&New Game", "File menu"), &frmMain::mnuNewGame_Click);
+    mnuLoadGame = item(mnuFile, tr("&Load Game", "File menu"), &frmMain::mnuLoadGame_Click);
+    mnuSaveGame = item(mnuFile, tr("&Save Game", "File menu"), &frmMain::mnuSaveGame_Click);
     mnuFile->addSeparator();
-    mnuSetSkin = item(mnuFile, "Set S&kin", &frmMain::mnuSetSkin_Click);
+    mnuSetSkin = item(mnuFile, tr("Set S&kin", "File menu"), &frmMain::mnuSetSkin_Click);
     mnuFile->addSeparator();
-    mnuExit = item(mnuFile, "E&xit", &frmMain::mnuExit_Click);
+    mnuExit = item(mnuFile, tr("E&xit", "File menu"), &frmMain::mnuExit_Click);
 
-    mnuGame = menu("&Game", "mnuGame");
-    mnuUndo = item(mnuGame, "&Undo", &frmMain::mnuUndo_Click);
+    mnuGame = menu(tr("&Game", "menu bar"), "mnuGame");
+    mnuUndo = item(mnuGame, tr("&Undo", "Game menu"), &frmMain::mnuUndo_Click);
     mnuUndo->setShortcut(QKeySequence::Undo);
-    mnuRedo = item(mnuGame, "&Redo", &frmMain::mnuRedo_Click);
+    mnuRedo = item(mnuGame, tr("&Redo", "Game menu"), &frmMain::mnuRedo_Click);
     mnuRedo->setShortcut(QKeySequence::Redo);
     mnuGame->addSeparator();
-    mnuRestart = item(mnuGame, "Re&start Level", &frmMain::mnuRestart_Click);
-    mnuRandom = item(mnuGame, "Ra&ndom Level...", &frmMain::mnuRandom_Click);
+    mnuRestart = item(mnuGame, tr("Re&start Level", "Game menu"), &frmMain::mnuRestart_Click);
+    mnuRandom = item(mnuGame, tr("Ra&ndom Level...", "Game menu"), &frmMain::mnuRandom_Click);
     mnuGame->addSeparator();
-    mnuHint = item(mnuGame, "&Hint", &frmMain::mnuHint_Click);
-    mnuSolution = mnuGame->addAction(QStringLiteral("Show So&lution"), this, &frmMain::mnuSolution_Click);
+    mnuHint = item(mnuGame, tr("&Hint", "Game menu"), &frmMain::mnuHint_Click);
+    mnuSolution = mnuGame->addAction(tr("Show So&lution", "Game menu"), this, &frmMain::mnuSolution_Click);
     mnuSolution->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    mnuProgress = item(mnuGame, "&Progress...", &frmMain::mnuProgress_Click);
+    mnuProgress = item(mnuGame, tr("&Progress...", "Game menu"), &frmMain::mnuProgress_Click);
     mnuGame->addSeparator();
-    mnuAnimate = mnuGame->addAction(QStringLiteral("&Animate Slides"));
+    mnuAnimate = mnuGame->addAction(tr("&Animate Slides", "Game menu"));
     mnuAnimate->setCheckable(true);
     mnuAnimate->setChecked(show_->glides());
     connect(mnuAnimate, &QAction::toggled, this, &frmMain::mnuAnimate_Click);
 
-    mnuHelp = menu("&Help", "mnuHelp");
-    mnuHTP = item(mnuHelp, "H&ow to Play", &frmMain::mnuHTP_Click);
+    mnuHelp = menu(tr("&Help", "menu bar"), "mnuHelp");
+    mnuHTP = item(mnuHelp, tr("H&ow to Play", "Help menu"), &frmMain::mnuHTP_Click);
     mnuHelp->addSeparator();
-    mnuAbout = item(mnuHelp, "&About", &frmMain::mnuAbout_Click);
+    mnuAbout = item(mnuHelp, tr("&About", "Help menu"), &frmMain::mnuAbout_Click);
 }
 
 bool frmMain::Form_Load(const QString& settingsSkin)
@@ -136,8 +135,8 @@ void frmMain::LoadLevels()
         session_.SetLevels(levels);
         return;
     }
-    userDialogs().message(this, QStringLiteral("Quillmere - Error"),
-                          fileErrorMessage(QStringLiteral("An error has occurred while attempting loading data file"),
+    userDialogs().message(this, tr("Quillmere - Error"),
+                          fileErrorMessage(tr("An error has occurred while attempting loading data file"),
                                            joinPath(QFileInfo(path).path(), QLatin1String(kLevelFileShownName)),
                                            status),
                           Icon::Critical, Buttons::Ok);
@@ -165,10 +164,10 @@ void frmMain::RememberSkin(const QString& fileName)
 
 void frmMain::EndAfterSkinFailure(const QString& fileName)
 {
-    userDialogs().message(this, QStringLiteral("Quillmere - ERROR"),
-                          QStringLiteral("An error has occurred while attempting to load picture \n")
-                              + displayPath(folders_.skinPath(fileName))
-                              + QStringLiteral("\nMake sure the picture exists and is of a correct format."),
+    userDialogs().message(this, tr("Quillmere - ERROR"),
+                          tr("An error has occurred while attempting to load picture \n%1\n"
+                             "Make sure the picture exists and is of a correct format.")
+                              .arg(displayPath(folders_.skinPath(fileName))),
                           Icon::Critical, Buttons::Ok);
     EndProgram();
 }
@@ -214,12 +213,12 @@ void frmMain::EnableCommands()
     mnuRestart->setEnabled(session_.state() != GameSession::State::NoGame);
     mnuHint->setEnabled(session_.playing());
     mnuSolution->setEnabled(session_.playing());
-    mnuSolution->setText(show_->running() ? QStringLiteral("Stop So&lution") : QStringLiteral("Show So&lution"));
+    mnuSolution->setText(show_->running() ? tr("Stop So&lution", "Game menu, instead of Show So&lution") : tr("Show So&lution", "Game menu"));
 }
 
 void frmMain::NewGame()
 {
-    if (!OfferToSave(QStringLiteral("Quillmere - New Game")))
+    if (!OfferToSave(tr("Quillmere - New Game")))
         return;
     frmLevel(this, newLevel, session_.levels()).exec();
     if (newLevel >= 0 && newLevel < kLevelCount)
@@ -232,7 +231,7 @@ void frmMain::StartLevel(int16_t index)
     if (session_.StartLevel(index, &refusal))
         ShowNewPosition();
     else
-        userDialogs().message(this, QStringLiteral("Quillmere - Error"), refusal, Icon::Exclamation, Buttons::Ok);
+        userDialogs().message(this, tr("Quillmere - Error"), refusal, Icon::Exclamation, Buttons::Ok);
 }
 
 bool frmMain::SaveFileExists(const QString& name) const
@@ -260,10 +259,10 @@ void frmMain::mnuSaveGame_Click()
 
 void frmMain::mnuLoadGame_Click()
 {
-    if (!OfferToSave(QStringLiteral("Quillmere - Load game")))
+    if (!OfferToSave(tr("Quillmere - Load game")))
         return;
     session_.SetUnchanged();
-    ChooseFile(1, QStringLiteral("Load Game"), QStringLiteral("Load Game"), {folders_.savedFolder()},
+    ChooseFile(1, tr("Load Game", "file chooser title"), tr("Load Game", "file chooser button"), {folders_.savedFolder()},
                QStringLiteral("*.sav"));
     if (absFilename.isEmpty())
         return;
@@ -276,17 +275,17 @@ void frmMain::mnuLoadGame_Click()
 
 void frmMain::mnuSetSkin_Click()
 {
-    ChooseFile(2, QStringLiteral("Load Skin"), QStringLiteral("Set Skin"), folders_.skinFolders(),
+    ChooseFile(2, tr("Load Skin", "file chooser title"), tr("Set Skin", "file chooser button"), folders_.skinFolders(),
                QLatin1String(kSkinPattern));
     if (absFilename.isEmpty() || !ApplySkin(absFilename))
         return;
     if (!codepage::canEncode(absFilename)) {
-        userDialogs().message(this, QStringLiteral("Quillmere - Set Skin"),
-                              QStringLiteral("The skin ") + absFilename
-                                  + QStringLiteral(" is in use now, but it cannot be remembered for the "
-                                                   "next start: its name has characters that the "
-                                                   "settings file cannot hold.\n"
-                                                   "Rename the picture to keep it as your skin."),
+        userDialogs().message(this, tr("Quillmere - Set Skin"),
+                              tr("The skin %1 is in use now, but it cannot be remembered for the "
+                                 "next start: its name has characters that the "
+                                 "settings file cannot hold.\n"
+                                 "Rename the picture to keep it as your skin.")
+                                  .arg(absFilename),
                               Icon::Information, Buttons::Ok);
     }
 }
@@ -324,7 +323,7 @@ bool frmMain::OfferToSave(const QString& title)
     if (!session_.gameChanged())
         return true;
     const Answer answer =
-        userDialogs().message(this, title, QLatin1String(kSaveQuestion), Icon::Question, Buttons::YesNoCancel);
+        userDialogs().message(this, title, tr("Would you like to save the current game?"), Icon::Question, Buttons::YesNoCancel);
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::Yes)
@@ -334,7 +333,7 @@ bool frmMain::OfferToSave(const QString& title)
 
 bool frmMain::Form_QueryUnload()
 {
-    return OfferToSave(QStringLiteral("Quillmere - Exit"));
+    return OfferToSave(tr("Quillmere - Exit"));
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -423,13 +422,13 @@ void frmMain::mnuRestart_Click()
 {
     if (session_.state() == GameSession::State::NoGame)
         return;
-    if (OfferToSave(QStringLiteral("Quillmere - Restart Level")))
+    if (OfferToSave(tr("Quillmere - Restart Level")))
         StartLevel(session_.levelIndex());
 }
 
 void frmMain::mnuRandom_Click()
 {
-    if (OfferToSave(QStringLiteral("Quillmere - Random Level")) && frmRandom::Play(this, session_))
+    if (OfferToSave(tr("Quillmere - Random Level")) && frmRandom::Play(this, session_))
         ShowNewPosition();
 }
 
@@ -437,7 +436,7 @@ void frmMain::mnuHint_Click()
 {
     const std::optional<GameSession::Hint> hint = session_.FindHint();
     ShowGameState();
-    userDialogs().message(this, QStringLiteral("Quillmere - Hint"), hintMessage(hint), Icon::Information,
+    userDialogs().message(this, tr("Quillmere - Hint"), hintMessage(hint), Icon::Information,
                           Buttons::Ok, UserDialogs::Place::ClearOfOwner);
 }
 
@@ -467,14 +466,13 @@ void frmMain::WinSequence()
     picBoard->HideBoard();
     const FileStatus kept = session_.Win();
     ShowCongratulation();
-    userDialogs().message(this, QStringLiteral("Quillmere - Congratulations"),
-                          QStringLiteral("Congratulations!! You finished the game in ")
-                              + QString::number(session_.steps()) + QStringLiteral(" steps."),
+    userDialogs().message(this, tr("Quillmere - Congratulations"),
+                          tr("Congratulations!! You finished the game in %n steps.", nullptr, session_.steps()),
                           Icon::Exclamation, Buttons::Ok, UserDialogs::Place::ClearOfOwner);
     if (!kept.ok()) {
-        userDialogs().message(this, QStringLiteral("Quillmere - Progress"),
-                              fileErrorMessage(QStringLiteral("This win could not be kept in your record of "
-                                                              "progress, which is left as it was:"),
+        userDialogs().message(this, tr("Quillmere - Progress"),
+                              fileErrorMessage(tr("This win could not be kept in your record of "
+                                                  "progress, which is left as it was:"),
                                                kept.path, kept),
                               Icon::Critical, Buttons::Ok);
     }

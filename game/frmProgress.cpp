@@ -33,17 +33,18 @@ frmProgress::frmProgress(QWidget* owner, const LevelTable& levels,
       shownLevel_(shownLevel)
 {
     setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(QStringLiteral("Quillmere - Progress"));
+    setWindowTitle(tr("Quillmere - Progress"));
     setModal(true);
 
     lisProgress = new ChoiceView<QTableWidget>(this);
     lisProgress->setRowCount(kLevelCount);
     lisProgress->setColumnCount(ColumnCount);
     lisProgress->setObjectName(QStringLiteral("lisProgress"));
-    lisProgress->setAccessibleName(QStringLiteral("Progress by level"));
-    lisProgress->setHorizontalHeaderLabels({QStringLiteral("Level"), QStringLiteral("Name"),
-                                            QStringLiteral("Your best"), QStringLiteral("Fewest possible"),
-                                            QStringLiteral("In the fewest")});
+    lisProgress->setAccessibleName(tr("Progress by level"));
+    lisProgress->setHorizontalHeaderLabels({tr("Level", "Progress column"), tr("Name", "Progress column"),
+                                            tr("Your best", "Progress column"),
+                                            tr("Fewest possible", "Progress column"),
+                                            tr("In the fewest", "Progress column")});
     lisProgress->verticalHeader()->hide();
     // A selected row would set the headers in bold, wider than their columns.
     lisProgress->horizontalHeader()->setHighlightSections(false);
@@ -59,13 +60,13 @@ frmProgress::frmProgress(QWidget* owner, const LevelTable& levels,
         tally.finished += best.has_value();
         tally.inFewest += fewest;
         const QString possible = verdict.solvable() ? QString::number(verdict.steps)
-                                 : verdict.valid()  ? QStringLiteral("no solution")
-                                                    : QStringLiteral("cannot be played");
+                                 : verdict.valid()  ? tr("no solution")
+                                                    : tr("cannot be played");
         lisProgress->setItem(k, LevelColumn, cellItem(QString::number(k + 1), Qt::AlignRight));
         lisProgress->setItem(k, NameColumn, cellItem(levels[k].name));
         lisProgress->setItem(k, BestColumn, cellItem(best ? QString::number(*best) : QString(), Qt::AlignRight));
         lisProgress->setItem(k, FewestColumn, cellItem(possible, Qt::AlignRight));
-        lisProgress->setItem(k, MarkColumn, cellItem(fewest ? QStringLiteral("\u2713 yes") : QString(),
+        lisProgress->setItem(k, MarkColumn, cellItem(fewest ? tr("\u2713 yes") : QString(),
                                                      Qt::AlignHCenter));
     }
     lisProgress->resizeColumnsToContents();
@@ -80,7 +81,7 @@ frmProgress::frmProgress(QWidget* owner, const LevelTable& levels,
     lblRandom->setObjectName(QStringLiteral("lblRandom"));
     lblRandom->setTextFormat(Qt::PlainText);
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close", "Progress dialog"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -133,7 +134,7 @@ void frmProgress::showEvent(QShowEvent* event)
 
 QString frmProgress::summaryText(const Tally& tally)
 {
-    return QStringLiteral("Finished %1 of %2 levels, %3 of them in the fewest steps.")
+    return tr("Finished %1 of %2 levels, %3 of them in the fewest steps.")
         .arg(tally.finished)
         .arg(kLevelCount)
         .arg(tally.inFewest);
@@ -142,8 +143,8 @@ QString frmProgress::summaryText(const Tally& tally)
 QString frmProgress::randomSummaryText(const Progress::RandomTally& tally)
 {
     if (tally.finished == 0)
-        return QStringLiteral("Random levels finished: none yet.");
-    return QStringLiteral("Random levels finished: %1, %2 of them in the fewest steps.")
+        return tr("Random levels finished: none yet.");
+    return tr("Random levels finished: %1, %2 of them in the fewest steps.")
         .arg(tally.finished)
         .arg(tally.inFewestSteps);
 }

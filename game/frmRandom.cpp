@@ -22,8 +22,6 @@
 namespace quill {
 namespace {
 
-const QString kTitle = QStringLiteral("Quillmere - Random Level");
-
 // The number box of Exactly. It keeps what the player types, a number
 // outside the deal range or nothing at all, for Play to refuse, where a
 // plain spin box would put back the last number it allowed and deal that.
@@ -92,66 +90,74 @@ private:
 
 std::array<frmRandom::Preset, 4> frmRandom::presets()
 {
-    return {{{"&Easy", 15}, {"&Medium", 40}, {"&Hard", 70}, {"Hardes&t", dealRange().most}}};
+    return {{{tr("&Easy", "Random Level dialog"), 15},
+             {tr("&Medium", "Random Level dialog"), 40},
+             {tr("&Hard", "Random Level dialog"), 70},
+             {tr("Hardes&t", "Random Level dialog"), dealRange().most}}};
+}
+
+QString frmRandom::Title()
+{
+    return tr("Quillmere - Random Level");
 }
 
 frmRandom::frmRandom(QWidget* owner, const std::optional<DealtLevel>& last)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmRandom"));
-    setWindowTitle(kTitle);
+    setWindowTitle(Title());
     setModal(true);
     const DealRange range = dealRange();
 
     auto* grid = new QGridLayout;
-    auto* question = new QLabel(QStringLiteral("Deal a level that takes, at the fewest:"), this);
+    auto* question = new QLabel(tr("Deal a level that takes, at the fewest:"), this);
     grid->addWidget(question, 0, 0, 1, 3);
     int row = 1;
     for (std::size_t k = 0; k < optPreset.size(); ++k) {
         const Preset preset = presets()[k];
         optPreset[k] = new QRadioButton(
-            QStringLiteral("%1: %2 steps").arg(QString::fromLatin1(preset.caption)).arg(preset.steps), this);
+            tr("%1: %n steps", "Random Level dialog", preset.steps).arg(preset.caption), this);
         optPreset[k]->setObjectName(QStringLiteral("optPreset%1").arg(k));
         grid->addWidget(optPreset[k], row++, 0, 1, 3);
     }
-    optExact = new QRadioButton(QStringLiteral("E&xactly:"), this);
+    optExact = new QRadioButton(tr("E&xactly:", "Random Level dialog"), this);
     optExact->setObjectName(QStringLiteral("optExact"));
     spnSteps = new StepsBox(range, this);
     spnSteps->setObjectName(QStringLiteral("spnSteps"));
-    const QString bounds = QStringLiteral("%1 to %2").arg(range.fewest).arg(range.most);
-    spnSteps->setAccessibleName(QStringLiteral("Exact number of fewest steps, ") + bounds);
+    const QString bounds = tr("%1 to %2", "range of steps").arg(range.fewest).arg(range.most);
+    spnSteps->setAccessibleName(tr("Exact number of fewest steps, %1").arg(bounds));
     grid->addWidget(optExact, row, 0);
     grid->addWidget(spnSteps, row, 1);
-    grid->addWidget(new QLabel(QLatin1Char('(') + bounds + QLatin1Char(')'), this), row++, 2);
+    grid->addWidget(new QLabel(tr("(%1)", "range of steps").arg(bounds), this), row++, 2);
 
-    optCode = new QRadioButton(QStringLiteral("Level &code:"), this);
+    optCode = new QRadioButton(tr("Level &code:", "Random Level dialog"), this);
     optCode->setObjectName(QStringLiteral("optCode"));
     txtCode = new QLineEdit(this);
     txtCode->setObjectName(QStringLiteral("txtCode"));
-    txtCode->setAccessibleName(QStringLiteral("Level code to play"));
-    txtCode->setPlaceholderText(QStringLiteral("such as GGXT-4AN"));
+    txtCode->setAccessibleName(tr("Level code to play"));
+    txtCode->setPlaceholderText(tr("such as GGXT-4AN"));
     txtCode->setMaxLength(20);
     grid->addWidget(optCode, row, 0);
     grid->addWidget(txtCode, row++, 1, 1, 2);
 
-    auto* lastLabel = new QLabel(QStringLiteral("Last level:"), this);
+    auto* lastLabel = new QLabel(tr("Last level:", "Random Level dialog"), this);
     txtLast = new QLineEdit(last ? last->code : QString(), this);
     txtLast->setObjectName(QStringLiteral("txtLast"));
     txtLast->setReadOnly(true);
-    txtLast->setAccessibleName(QStringLiteral("Code of the last random level"));
-    txtLast->setPlaceholderText(QStringLiteral("none yet"));
+    txtLast->setAccessibleName(tr("Code of the last random level"));
+    txtLast->setPlaceholderText(tr("none yet"));
     lastLabel->setBuddy(txtLast);
-    cmdCopy = new QPushButton(QStringLiteral("C&opy"), this);
+    cmdCopy = new QPushButton(tr("C&opy", "Random Level dialog"), this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdCopy->setAccessibleName(QStringLiteral("Copy the code of the last level"));
+    cmdCopy->setAccessibleName(tr("Copy the code of the last level"));
     cmdCopy->setEnabled(last.has_value());
     grid->addWidget(lastLabel, row, 0);
     grid->addWidget(txtLast, row, 1);
     grid->addWidget(cmdCopy, row++, 2);
 
-    cmdPlay = new QPushButton(QStringLiteral("&Play"), this);
+    cmdPlay = new QPushButton(tr("&Play", "Random Level dialog"), this);
     cmdPlay->setObjectName(QStringLiteral("cmdPlay"));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel", "Random Level dialog"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* button : {cmdCopy, cmdPlay, cmdCancel})
         button->setAutoDefault(false);
@@ -171,7 +177,7 @@ frmRandom::frmRandom(QWidget* owner, const std::optional<DealtLevel>& last)
     // The choice follows what the player sets.
     connect(spnSteps, &QSpinBox::valueChanged, optExact, [this] { optExact->setChecked(true); });
     const auto showUnit = [this](int steps) {
-        spnSteps->setSuffix(steps == 1 ? QStringLiteral(" step") : QStringLiteral(" steps"));
+        spnSteps->setSuffix(steps == 1 ? tr(" step") : tr(" steps"));
     };
     connect(spnSteps, &QSpinBox::valueChanged, spnSteps, showUnit);
     connect(txtCode, &QLineEdit::textEdited, optCode, [this] { optCode->setChecked(true); });
@@ -206,7 +212,7 @@ void frmRandom::cmdPlay_Click()
     if (optCode->isChecked()) {
         const LevelCodeReading reading = readLevelCode(txtCode->text());
         if (!reading.ok()) {
-            userDialogs().message(this, kTitle, reading.problem, UserDialogs::Icon::Exclamation,
+            userDialogs().message(this, Title(), reading.problem, UserDialogs::Icon::Exclamation,
                                   UserDialogs::Buttons::Ok);
             txtCode->setFocus();
             txtCode->selectAll();
@@ -222,8 +228,8 @@ void frmRandom::cmdPlay_Click()
         const std::optional<DealtLevel> dealt = dealLevel(steps);
         if (!dealt) {
             const DealRange range = dealRange();
-            userDialogs().message(this, kTitle,
-                                  QStringLiteral("Please type a number of steps from %1 to %2.")
+            userDialogs().message(this, Title(),
+                                  tr("Please type a number of steps from %1 to %2.")
                                       .arg(range.fewest)
                                       .arg(range.most),
                                   UserDialogs::Icon::Exclamation, UserDialogs::Buttons::Ok);

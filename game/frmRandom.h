@@ -28,11 +28,12 @@ public:
     static bool Play(QWidget* owner, GameSession& session);
 
     struct Preset {
-        const char* caption;
+        QString caption;
         int steps;
     };
     // Easy, Medium, Hard and Hardest with their fewest steps.
     static std::array<Preset, 4> presets();
+    static QString Title();
 
     std::array<QRadioButton*, 4> optPreset{};
     QRadioButton* optExact;

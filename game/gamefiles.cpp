@@ -3,6 +3,8 @@
 #include "model/programfolder.h"
 #include "ui/userdialogs.h"
 
+#include <QCoreApplication>
+
 namespace quill {
 
 std::optional<QString> AskGameName(QWidget* parent, const std::function<bool(const QString&)>& fileExists)
@@ -14,27 +16,27 @@ std::optional<QString> AskGameName(QWidget* parent, const std::function<bool(con
     QString entered;
     Outcome outcome = Outcome::Undecided;
     while (outcome == Outcome::Undecided) {
-        entered = userDialogs().input(parent, QStringLiteral("What is the name of the game?"),
-                                      QStringLiteral("Quillmere - Saving Game"), entered);
+        entered = userDialogs().input(parent, QCoreApplication::translate("GameFiles", "What is the name of the game?"),
+                                      QCoreApplication::translate("GameFiles", "Quillmere - Saving Game"), entered);
         if (entered.isEmpty()) {
             const Answer answer = userDialogs().message(
-                parent, QStringLiteral("Quillmere - Saving"),
-                QStringLiteral("Are you sure you want to proceed without saving?"), Icon::Question,
+                parent, QCoreApplication::translate("GameFiles", "Quillmere - Saving"),
+                QCoreApplication::translate("GameFiles", "Are you sure you want to proceed without saving?"), Icon::Question,
                 Buttons::YesNo);
             if (answer == Answer::Yes)
                 outcome = Outcome::GiveUp;
         } else if (entered.size() > kMaxGameNameLength) {
-            userDialogs().message(parent, QStringLiteral("Quillmere - Saving"),
-                                  QStringLiteral("Name too long.\nPlease limit the name to 32 characters."),
+            userDialogs().message(parent, QCoreApplication::translate("GameFiles", "Quillmere - Saving"),
+                                  QCoreApplication::translate("GameFiles", "Name too long.\nPlease limit the name to 32 characters."),
                                   Icon::Exclamation, Buttons::Ok);
         } else if (!NameIsLegal(entered)) {
-            userDialogs().message(parent, QStringLiteral("Quillmere - Saving"),
-                                  QStringLiteral("Illegal characters found in the name."),
+            userDialogs().message(parent, QCoreApplication::translate("GameFiles", "Quillmere - Saving"),
+                                  QCoreApplication::translate("GameFiles", "Illegal characters found in the name."),
                                   Icon::Exclamation, Buttons::Ok);
         } else if (fileExists(entered)) {
             const Answer answer = userDialogs().message(
-                parent, QStringLiteral("Quillmere - Saving"),
-                QStringLiteral("File already exists. Overwrite it?"), Icon::Question, Buttons::YesNo);
+                parent, QCoreApplication::translate("GameFiles", "Quillmere - Saving"),
+                QCoreApplication::translate("GameFiles", "File already exists. Overwrite it?"), Icon::Question, Buttons::YesNo);
             if (answer == Answer::Yes)
                 outcome = Outcome::Save;
         } else {
@@ -52,9 +54,9 @@ bool WriteGameFile(QWidget* parent, const DataFolders& folders, const QString& n
         return true;
     const QString shownPath = joinPath(joinPath(folders.writeFolder(), QLatin1String(kSavedFolderName)),
                                        name + QLatin1String(kSavedGameExtension));
-    userDialogs().message(parent, QStringLiteral("Quillmere - Saving Error"),
-                          QStringLiteral("An error occurred while attempting saving game data\n")
-                              + displayPath(shownPath) + QStringLiteral("\nGame not saved."),
+    userDialogs().message(parent, QCoreApplication::translate("GameFiles", "Quillmere - Saving Error"),
+                          QCoreApplication::translate("GameFiles", "An error occurred while attempting saving game data\n%1\nGame not saved.")
+                              .arg(displayPath(shownPath)),
                           UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
     return false;
 }
@@ -65,9 +67,9 @@ std::optional<SavedGame> ReadGameFile(QWidget* parent, const QString& path)
     QString problem;
     if (loadSavedGame(path, game, problem))
         return game;
-    userDialogs().message(parent, QStringLiteral("Quillmere - Error"),
-                          QStringLiteral("An error has occurred while attempting loading saved game\n")
-                              + displayPath(path) + QLatin1Char('\n') + problem,
+    userDialogs().message(parent, QCoreApplication::translate("GameFiles", "Quillmere - Error"),
+                          QCoreApplication::translate("GameFiles", "An error has occurred while attempting loading saved game\n%1\n%2")
+                              .arg(displayPath(path), problem),
                           UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
     return std::nullopt;
 }

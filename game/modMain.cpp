@@ -7,6 +7,7 @@
 #include "ui/filemessages.h"
 #include "ui/userdialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -17,8 +18,9 @@ namespace {
 
 bool ReportFolderFailure(const FileStatus& failure)
 {
-    userDialogs().message(nullptr, QStringLiteral("Quillmere - Error"),
-                          fileErrorMessage(QStringLiteral("An error has occurred while attempting creating folder"),
+    userDialogs().message(nullptr, QCoreApplication::translate("modMain", "Quillmere - Error"),
+                          fileErrorMessage(QCoreApplication::translate(
+                                               "modMain", "An error has occurred while attempting creating folder"),
                                            failure.path, failure),
                           UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
     return false;

@@ -74,7 +74,7 @@ void SolutionShow::Start()
     Stop();
     if (!session_.StartSolution()) {
         window_.FinishInput({});
-        userDialogs().message(&window_, QStringLiteral("Quillmere - Show Solution"), hintMessage(std::nullopt),
+        userDialogs().message(&window_, tr("Quillmere - Show Solution"), hintMessage(std::nullopt),
                               UserDialogs::Icon::Information, UserDialogs::Buttons::Ok,
                               UserDialogs::Place::ClearOfOwner);
         return;

@@ -4,6 +4,7 @@
 #include "model/levelfaults.h"
 #include "model/progress.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 #include <limits>
 #include <utility>
@@ -85,16 +86,16 @@ SavedGame GameSession::SavedRecord() const
 QString GameSession::levelStatus() const
 {
     if (randomInPlay())
-        return QStringLiteral("Random: ") + random_->code;
-    return QStringLiteral("Level: ") + QString::number(levelIndex_ + 1) + QStringLiteral(" - ") + levelName();
+        return QCoreApplication::translate("GameSession", "Random: %1").arg(random_->code);
+    return QCoreApplication::translate("GameSession", "Level: %1 - %2")
+        .arg(QString::number(levelIndex_ + 1), levelName());
 }
 
 QString GameSession::stepsStatus() const
 {
-    const QString steps = QStringLiteral("Steps: ") + QString::number(steps_);
     if (!randomInPlay())
-        return steps;
-    return steps + QStringLiteral(" (fewest %1)").arg(random_->steps);
+        return QCoreApplication::translate("GameSession", "Steps: %1").arg(steps_);
+    return QCoreApplication::translate("GameSession", "Steps: %1 (fewest %2)").arg(steps_).arg(random_->steps);
 }
 
 void GameSession::Start(int16_t level, const Positions& positions, int32_t startSteps)

@@ -3,6 +3,7 @@
 #include "model/shapes.h"
 #include "model/solver.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -224,7 +225,7 @@ LevelCodeReading readLevelCode(const QString& typed)
             continue;
         const QChar upper = ch.toUpper();
         if (upper.unicode() > 0x7F || !std::char_traits<char>::find(kAlphabet, kBase, char(upper.unicode()))) {
-            reading.problem = QStringLiteral("\"%1\" is in no level code: codes are made of the digits "
+            reading.problem = QCoreApplication::translate("LevelCode", "\"%1\" is in no level code: codes are made of the digits "
                                              "2 to 9 and of the letters other than I, L, O, S and Z.")
                                   .arg(ch);
             return reading;
@@ -232,11 +233,11 @@ LevelCodeReading readLevelCode(const QString& typed)
         bare += upper;
     }
     if (bare.isEmpty()) {
-        reading.problem = QStringLiteral("No level code was typed.");
+        reading.problem = QCoreApplication::translate("LevelCode", "No level code was typed.");
         return reading;
     }
     if (bare.size() != kLevelCodeLength) {
-        reading.problem = QStringLiteral("A level code has %1 letters and digits; this one has %2.")
+        reading.problem = QCoreApplication::translate("LevelCode", "A level code has %1 letters and digits; this one has %2.")
                               .arg(kLevelCodeLength)
                               .arg(bare.size());
         return reading;
@@ -249,23 +250,23 @@ LevelCodeReading readLevelCode(const QString& typed)
         spread = spread * kBase + digits[i];
     }
     if (bare[kDataDigits] != QLatin1Char(kAlphabet[checkDigit(digits)])) {
-        reading.problem = QStringLiteral("This level code has a typing mistake: a wrong character or "
+        reading.problem = QCoreApplication::translate("LevelCode", "This level code has a typing mistake: a wrong character or "
                                          "two characters swapped. Please check it.");
         return reading;
     }
     const qint64 number = (spread - kShift + kCodeNumbers) % kCodeNumbers * kUnspread % kCodeNumbers;
     std::optional<Positions> start = positionOfLevelNumber(number);
     if (!start) {
-        reading.problem = QStringLiteral("No level has this code. Please check it.");
+        reading.problem = QCoreApplication::translate("LevelCode", "No level has this code. Please check it.");
         return reading;
     }
     const int steps = fewestSteps(*start);
     if (steps == 0) {
-        reading.problem = QStringLiteral("This code is of a position that is solved already, not of a level.");
+        reading.problem = QCoreApplication::translate("LevelCode", "This code is of a position that is solved already, not of a level.");
         return reading;
     }
     if (steps < 0) {
-        reading.problem = QStringLiteral("This code is of a position that cannot be solved, not of a level.");
+        reading.problem = QCoreApplication::translate("LevelCode", "This code is of a position that cannot be solved, not of a level.");
         return reading;
     }
     reading.start = boardAsSeen(*start);

@@ -3,6 +3,7 @@
 #include "model/levelfaults.h"
 #include "model/solver.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace quill {
@@ -128,10 +129,10 @@ QString LevelDraft::Verdict() const
     const Solution solution = slideSolver().solve(LevelAsStored().positions);
     switch (solution.outcome) {
     case Solution::Outcome::Solved:
-        return solution.steps() == 0 ? QStringLiteral("Already solved")
-                                     : QStringLiteral("Fewest steps: %1").arg(solution.steps());
+        return solution.steps() == 0 ? QCoreApplication::translate("LevelDraft", "Already solved")
+                                     : QCoreApplication::translate("LevelDraft", "Fewest steps: %1").arg(solution.steps());
     case Solution::Outcome::Unsolvable:
-        return QStringLiteral("Cannot be solved");
+        return QCoreApplication::translate("LevelDraft", "Cannot be solved");
     case Solution::Outcome::Invalid:
         break;
     }

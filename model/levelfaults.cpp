@@ -3,6 +3,7 @@
 #include "model/shapes.h"
 #include "model/spoken.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace quill {
@@ -55,11 +56,11 @@ QString faultText(const PositionFault& fault)
     case PositionFault::Kind::None:
         break;
     case PositionFault::Kind::Misplaced:
-        return QStringLiteral("%1 has no place on the board at position value %2.")
+        return QCoreApplication::translate("LevelFaults", "%1 has no place on the board at position value %2.")
             .arg(pieceName(fault.piece))
             .arg(fault.value);
     case PositionFault::Kind::Overlap:
-        return QStringLiteral("%1 and %2 share the cell in %3.")
+        return QCoreApplication::translate("LevelFaults", "%1 and %2 share the cell in %3.")
             .arg(pieceName(fault.other), pieceName(fault.piece), spokenCell(fault.col, fault.row));
     }
     return {};
@@ -67,12 +68,13 @@ QString faultText(const PositionFault& fault)
 
 QString levelRefusalText(int index, const PositionFault& fault)
 {
-    return QStringLiteral("Level %1 cannot be played because %2").arg(index + 1).arg(faultText(fault));
+    return QCoreApplication::translate("LevelFaults", "Level %1 cannot be played because %2")
+        .arg(QString::number(index + 1), faultText(fault));
 }
 
 QString notOnBoardText(int piece)
 {
-    return pieceName(piece) + QStringLiteral(" is not on the board.");
+    return QCoreApplication::translate("LevelFaults", "%1 is not on the board.").arg(pieceName(piece));
 }
 
 }  // namespace quill

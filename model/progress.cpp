@@ -3,6 +3,7 @@
 #include "model/levelcode.h"
 #include "model/solver.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <cerrno>
 #include <limits>
@@ -155,7 +156,7 @@ FileStatus readProgressFile(const QString& path, Progress& progress)
         return status;
     if (bytes.size() > kProgressFileLimit) {
         return FileStatus::failure(EFBIG,
-                                   QStringLiteral("The file is larger than %1 MB, more than a record ever "
+                                   QCoreApplication::translate("Progress", "The file is larger than %1 MB, more than a record ever "
                                                   "grows to; it is left as it is.")
                                        .arg(kProgressFileLimit / (1024 * 1024)),
                                    path);

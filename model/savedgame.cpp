@@ -1,4 +1,5 @@
 #include "model/savedgame.h"
+#include <QCoreApplication>
 
 #include "model/codepage.h"
 #include "model/levelcode.h"
@@ -38,7 +39,7 @@ SavedGame decodeSavedGame(const QByteArray& bytes)
 QString savedGameProblem(const QByteArray& bytes)
 {
     if (bytes.size() < kSavedGameSize) {
-        return QStringLiteral("The file holds %1 bytes; a saved game has %2.")
+        return QCoreApplication::translate("SavedGame", "The file holds %1 bytes; a saved game has %2.")
             .arg(bytes.size())
             .arg(kSavedGameSize);
     }
@@ -46,19 +47,19 @@ QString savedGameProblem(const QByteArray& bytes)
     if (game.isRandom()) {
         const LevelCodeReading reading = readLevelCode(game.name);
         if (!reading.ok())
-            return QStringLiteral("The game is of a random level, but its name \"%1\" is not the code of a "
+            return QCoreApplication::translate("SavedGame", "The game is of a random level, but its name \"%1\" is not the code of a "
                                   "level that can be played.")
                 .arg(game.name.trimmed());
         const QString fault = faultText(misplacedFault(game.positions));
         if (!fault.isEmpty())
             return fault;
         if (!slidesConnect(*reading.start, game.positions))
-            return QStringLiteral("The game is of the random level %1, but its board cannot be reached from "
+            return QCoreApplication::translate("SavedGame", "The game is of the random level %1, but its board cannot be reached from "
                                   "that level's start by sliding pieces.")
                 .arg(reading.code);
         return {};
     } else if (game.level < 0 || game.level >= kLevelCount) {
-        return QStringLiteral("The level number %1 is not one of the levels 1 to %2.")
+        return QCoreApplication::translate("SavedGame", "The level number %1 is not one of the levels 1 to %2.")
             .arg(game.level + 1)
             .arg(kLevelCount);
     }
@@ -87,7 +88,7 @@ bool loadSavedGame(const QString& path, SavedGame& game, QString& problem)
     QByteArray bytes;
     const FileStatus status = readFileStart(path, kSavedGameSize, bytes);
     if (!status.ok()) {
-        problem = QStringLiteral("The file cannot be read: %1 (error %2).")
+        problem = QCoreApplication::translate("SavedGame", "The file cannot be read: %1 (error %2).")
                       .arg(status.errorText)
                       .arg(status.errorNumber);
         return false;

@@ -4,6 +4,7 @@
 #include "game/skin/metafile.h"
 #include "game/skin/metafile_p.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -20,7 +21,6 @@ namespace quill {
 namespace {
 
 using metafile::fail;
-using metafile::tr;
 
 constexpr quint32 kSignature = 0x464D4520;  // " EMF"
 constexpr int kHeaderMinSize = 88;
@@ -117,7 +117,7 @@ bool check(const QByteArray& bytes, Layout& layout, QString* error)
 {
     const ByteReader in(bytes);
     if (bytes.size() < kHeaderMinSize || in.u32(0) != U_EMR_HEADER || in.u32(40) != kSignature) {
-        fail(error, tr("The file is not an enhanced metafile."));
+        fail(error, QCoreApplication::translate("quill::Metafile", "The file is not an enhanced metafile."));
         return false;
     }
     const quint32 headerSize = in.u32(4);
@@ -125,7 +125,7 @@ bool check(const QByteArray& bytes, Layout& layout, QString* error)
     const quint32 handles = in.u16(kHandles);
     if (headerSize < kHeaderMinSize || headerSize % 4 != 0 || headerSize > bytes.size()
         || declaredBytes < headerSize || declaredBytes > bytes.size() || handles == 0) {
-        fail(error, tr("The metafile header is damaged."));
+        fail(error, QCoreApplication::translate("quill::Metafile", "The metafile header is damaged."));
         return false;
     }
     const int width = metafile::pixelsAt96Dpi(qint64(in.i32(kFrame + 8)) - in.i32(kFrame),
@@ -133,18 +133,18 @@ bool check(const QByteArray& bytes, Layout& layout, QString* error)
     const int height = metafile::pixelsAt96Dpi(qint64(in.i32(kFrame + 12)) - in.i32(kFrame + 4),
                                                kHundredthsOfMmPerInch);
     if (width < 0 || height < 0) {
-        fail(error, tr("The metafile's picture size is empty or too large."));
+        fail(error, QCoreApplication::translate("quill::Metafile", "The metafile's picture size is empty or too large."));
         return false;
     }
     if (in.i32(kDevice) <= 0 || in.i32(kDevice + 4) <= 0 || in.i32(kMillimetres) <= 0
         || in.i32(kMillimetres + 4) <= 0) {
-        fail(error, tr("The metafile's reference device is damaged."));
+        fail(error, QCoreApplication::translate("quill::Metafile", "The metafile's reference device is damaged."));
         return false;
     }
     qint64 offset = 0;
     while (true) {
         if (!in.has(offset, 8) || offset + 8 > declaredBytes) {
-            fail(error, tr("The metafile ends before its last record."));
+            fail(error, QCoreApplication::translate("quill::Metafile", "The metafile ends before its last record."));
             return false;
         }
         const quint32 type = in.u32(offset);
@@ -152,7 +152,7 @@ bool check(const QByteArray& bytes, Layout& layout, QString* error)
         if (size < 8 || size % 4 != 0 || size > declaredBytes - offset || type < U_EMR_MIN
             || type > U_EMR_MAX || (type == U_EMR_HEADER) != (offset == 0)
             || !recordSane(bytes.constData() + offset, size, type, handles)) {
-            fail(error, tr("The metafile has a damaged record."));
+            fail(error, QCoreApplication::translate("quill::Metafile", "The metafile has a damaged record."));
             return false;
         }
         offset += size;
@@ -198,7 +198,7 @@ ScaledPicture renderEnhancedMetafile(const QByteArray& bytes, qreal scale, QStri
         return {};
     QByteArray emf = bytes.left(layout.length);
     if (!boundsFromFrame(emf))
-        return {fail(error, tr("The metafile's reference device is damaged.")), {}};
+        return {fail(error, QCoreApplication::translate("quill::Metafile", "The metafile's reference device is damaged.")), {}};
 
     generatorOptions options{};
     options.nameSpace = nullptr;
@@ -212,17 +212,17 @@ ScaledPicture renderEnhancedMetafile(const QByteArray& bytes, qreal scale, QStri
     const int converted = emf2svg(emf.data(), static_cast<size_t>(emf.size()), &svg, &svgLength, &options);
     const std::unique_ptr<char, decltype(&std::free)> svgOwner(svg, &std::free);
     if (!converted || !svg || svgLength == 0)
-        return {fail(error, tr("The metafile could not be converted.")), {}};
+        return {fail(error, QCoreApplication::translate("quill::Metafile", "The metafile could not be converted.")), {}};
 
     QSvgRenderer renderer(QByteArray(svg, static_cast<qsizetype>(svgLength)));
     if (!renderer.isValid())
-        return {fail(error, tr("The metafile could not be converted.")), {}};
+        return {fail(error, QCoreApplication::translate("quill::Metafile", "The metafile could not be converted.")), {}};
     // The drawing is vector art: drawn at the screen's scale, its edges
     // fall on the screen's own pixels.
     const qreal drawn = metafileScale(layout.pixels, scale);
     QImage image(scaledPixels(layout.pixels, drawn), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
-        return {fail(error, tr("Not enough memory for the picture.")), {}};
+        return {fail(error, QCoreApplication::translate("quill::Metafile", "Not enough memory for the picture.")), {}};
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(layout.pixels) * drawn));

@@ -22,10 +22,6 @@ QImage fail(QString* error, const QString& reason)
     return {};
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("quill::Metafile", text);
-}
 
 int pixelsAt96Dpi(qint64 length, double unitsPerInch)
 {

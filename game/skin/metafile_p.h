@@ -10,7 +10,6 @@
 namespace quill::metafile {
 
 QImage fail(QString* error, const QString& reason);
-QString tr(const char* text);
 
 // Pixels at 96 dpi for a length in units of `unitsPerInch`, or -1 when the
 // result lies outside 1..kMaxMetafileSide.

@@ -11,11 +11,6 @@
 namespace quill {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("quill::Picture", text);
-}
-
 QImage fail(QString* error, const QString& reason)
 {
     if (error)
@@ -248,10 +243,10 @@ QImage decodeRaster(const QByteArray& bytes, Raster kind, QString* error)
         format = "jpeg";
         break;
     case Raster::None:
-        return fail(error, tr("The file is not a BMP, DIB, GIF, JPEG, WMF or EMF picture."));
+        return fail(error, QCoreApplication::translate("quill::Picture", "The file is not a BMP, DIB, GIF, JPEG, WMF or EMF picture."));
     }
     if (!complete)
-        return fail(error, tr("The picture is cut short or damaged."));
+        return fail(error, QCoreApplication::translate("quill::Picture", "The picture is cut short or damaged."));
 
     QByteArray data = bytes;
     QBuffer buffer(&data);
@@ -260,7 +255,7 @@ QImage decodeRaster(const QByteArray& bytes, Raster kind, QString* error)
     QImageReader reader(&buffer, kind == Raster::Dib ? format : QByteArray());
     reader.setDecideFormatFromContent(kind != Raster::Dib);
     if (reader.format() != format)
-        return fail(error, tr("The picture is cut short or damaged."));
+        return fail(error, QCoreApplication::translate("quill::Picture", "The picture is cut short or damaged."));
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return fail(error, reader.errorString());
@@ -272,7 +267,7 @@ QImage decodeRaster(const QByteArray& bytes, Raster kind, QString* error)
 ScaledPicture decodeScaledPicture(const QByteArray& bytes, qreal scale, QString* error)
 {
     if (bytes.isEmpty())
-        return {fail(error, tr("The file is empty.")), {}};
+        return {fail(error, QCoreApplication::translate("quill::Picture", "The file is empty.")), {}};
     ScaledPicture picture;
     switch (sniffMetafile(bytes)) {
     case MetafileType::Enhanced:
@@ -297,7 +292,7 @@ ScaledPicture loadScaledPicture(const QString& path, qreal scale, QString* error
     if (!status.ok())
         return {fail(error, status.errorText), {}};
     if (bytes.size() > kMaxPictureFileBytes)
-        return {fail(error, tr("The file is too large for a picture.")), {}};
+        return {fail(error, QCoreApplication::translate("quill::Picture", "The file is too large for a picture.")), {}};
     return decodeScaledPicture(bytes, scale, error);
 }
 

@@ -4,6 +4,7 @@
 #include "game/skin/metafile.h"
 #include "game/skin/metafile_p.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QImage>
 #include <QRect>
@@ -23,7 +24,6 @@ namespace quill {
 namespace {
 
 using metafile::fail;
-using metafile::tr;
 
 constexpr quint32 kPlaceableKey = 0x9AC6CDD7;
 constexpr int kPlaceableSize = 22;
@@ -142,18 +142,18 @@ bool check(const QByteArray& bytes, Layout& layout, QString* error)
 {
     const ByteReader in(bytes);
     if (in.u32(0) != kPlaceableKey) {
-        fail(error, tr("The Windows metafile has no placeable header, so its size is unknown."));
+        fail(error, QCoreApplication::translate("quill::Metafile", "The Windows metafile has no placeable header, so its size is unknown."));
         return false;
     }
     if (!in.has(0, kPlaceableSize + kHeaderSize)) {
-        fail(error, tr("The metafile header is damaged."));
+        fail(error, QCoreApplication::translate("quill::Metafile", "The metafile header is damaged."));
         return false;
     }
     quint16 checksum = 0;
     for (int i = 0; i < 10; ++i)
         checksum ^= in.u16(2 * i);
     if (checksum != in.u16(20)) {
-        fail(error, tr("The metafile header is damaged."));
+        fail(error, QCoreApplication::translate("quill::Metafile", "The metafile header is damaged."));
         return false;
     }
     const double unitsPerInch = in.u16(14);
@@ -163,7 +163,7 @@ bool check(const QByteArray& bytes, Layout& layout, QString* error)
     const int height = metafile::pixelsAt96Dpi(boxHeight, unitsPerInch);
     // The box becomes a window of 16-bit extents when the metafile is played.
     if (width < 0 || height < 0 || boxWidth > INT16_MAX || boxHeight > INT16_MAX) {
-        fail(error, tr("The metafile's picture size is empty or too large."));
+        fail(error, QCoreApplication::translate("quill::Metafile", "The metafile's picture size is empty or too large."));
         return false;
     }
     const qint64 h = kPlaceableSize;
@@ -177,21 +177,21 @@ bool check(const QByteArray& bytes, Layout& layout, QString* error)
     if ((fileType != 1 && fileType != 2) || in.u16(h + 2) != kHeaderSize / 2
         || (version != 0x0100 && version != 0x0300) || totalBytes < kHeaderSize || !in.has(h, totalBytes)
         || largestRecord > totalBytes) {
-        fail(error, tr("The metafile header is damaged."));
+        fail(error, QCoreApplication::translate("quill::Metafile", "The metafile header is damaged."));
         return false;
     }
     const qint64 end = h + totalBytes;
     qint64 offset = h + kHeaderSize;
     while (true) {
         if (offset + 6 > end) {
-            fail(error, tr("The metafile ends before its last record."));
+            fail(error, QCoreApplication::translate("quill::Metafile", "The metafile ends before its last record."));
             return false;
         }
         const qint64 size = qint64(in.u16(offset) | (quint32(in.u16(offset + 2)) << 16)) * 2;
         const quint16 function = in.u16(offset + 4);
         if (size < 6 || size > end - offset || size > largestRecord
             || !recordSane(ByteReader(bytes.constData() + offset, size), function, objects)) {
-            fail(error, tr("The metafile has a damaged record."));
+            fail(error, QCoreApplication::translate("quill::Metafile", "The metafile has a damaged record."));
             return false;
         }
         offset += size;
@@ -278,13 +278,13 @@ QImage play(const QByteArray& bytes, const Layout& layout, QSize pixels, double&
     const wmf_error_t started = wmf_api_create(&created, flags, &options);
     const std::unique_ptr<wmfAPI, ApiDeleter> api(created);
     if (started != wmf_E_None || !api)
-        return fail(error, tr("The metafile reader could not start."));
+        return fail(error, QCoreApplication::translate("quill::Metafile", "The metafile reader could not start."));
     wmf_gd_t* device = WMF_GD_GetData(api.get());
     // libwmf hands a gd_image result to the caller without any function to
     // free it, so every load would leak the whole picture. As a PNG written
     // into our buffer it destroys the picture itself.
     if (!(device->flags & WMF_GD_SUPPORTS_PNG))
-        return fail(error, tr("The metafile reader is not available."));
+        return fail(error, QCoreApplication::translate("quill::Metafile", "The metafile reader is not available."));
     QByteArray png;
     device->type = wmf_gd_png;
     device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER;
@@ -295,7 +295,7 @@ QImage play(const QByteArray& bytes, const Layout& layout, QSize pixels, double&
     if (wmf_mem_open(api.get(), reinterpret_cast<unsigned char*>(wmf.data()), static_cast<long>(wmf.size()))
             != wmf_E_None
         || wmf_scan(api.get(), 0, &box) != wmf_E_None)
-        return fail(error, tr("The metafile could not be read."));
+        return fail(error, QCoreApplication::translate("quill::Metafile", "The metafile could not be read."));
     // The scan measures the drawing in pixels of the picture. A drawing that
     // reaches more than a picture's size off it, or whose records would fill
     // too many pixels, would keep the game busy for minutes.
@@ -305,7 +305,7 @@ QImage play(const QByteArray& bytes, const Layout& layout, QSize pixels, double&
     cost = spanned * double(layout.records);
     if (box.TL.x < -width || box.TL.y < -height || box.BR.x > 2 * width || box.BR.y > 2 * height
         || cost > kMaxDrawnPixels)
-        return fail(error, tr("The metafile draws far outside its picture or is too costly to draw."));
+        return fail(error, QCoreApplication::translate("quill::Metafile", "The metafile draws far outside its picture or is too costly to draw."));
     device->bbox.TL = {0, 0};
     device->bbox.BR = {float(pixels.width()), float(pixels.height())};
     device->width = static_cast<unsigned int>(pixels.width());
@@ -314,7 +314,7 @@ QImage play(const QByteArray& bytes, const Layout& layout, QSize pixels, double&
     wmf_mem_close(api.get());
     QImage image;
     if (!played || !image.loadFromData(png, "PNG") || image.size() != pixels)
-        return fail(error, tr("The metafile could not be drawn."));
+        return fail(error, QCoreApplication::translate("quill::Metafile", "The metafile could not be drawn."));
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
@@ -326,7 +326,7 @@ ScaledPicture renderWindowsMetafile(const QByteArray& bytes, qreal scale, QStrin
     if (!check(bytes, layout, error))
         return {};
     if (!libwmfLinkedSafely())
-        return {fail(error, tr("The metafile reader is not available.")), {}};
+        return {fail(error, QCoreApplication::translate("quill::Metafile", "The metafile reader is not available.")), {}};
     qreal drawn = metafileScale(layout.pixels, scale);
     double cost = 0;
     QImage image = play(bytes, layout, scaledPixels(layout.pixels, drawn), cost, error);
