@@ -1,6 +1,7 @@
 // The game in the player's language: the translations beside the
 // executables are loaded for the desktop's language, Qt's own texts with
 // them, and English leaves every text as written.
+#include "game/howtoplay.h"
 #include "tests/game/gamefixture.h"
 #include "ui/translations.h"
 
@@ -26,11 +27,13 @@ private slots:
         QTest::newRow("German") << "de_DE" << "de"
                                 << QStringList{"&Datei", "&Spiel", "&Hilfe", "&Neues Spiel", "Level neu &starten",
                                                "Quillmere - Level neu starten",
-                                               "Möchtest du das aktuelle Spiel speichern?", "Züge: 1", "&Ja"};
+                                               "Möchtest du das aktuelle Spiel speichern?", "Züge: 1", "&Ja",
+                                               "qlm.de.html"};
         QTest::newRow("English") << "en_GB" << ""
                                  << QStringList{"&File", "&Game", "&Help", "&New Game", "Re&start Level",
                                                 "Quillmere - Restart Level",
-                                                "Would you like to save the current game?", "Steps: 1", "&Yes"};
+                                                "Would you like to save the current game?", "Steps: 1", "&Yes",
+                                                "qlm.html"};
     }
 
     void gameSpeaksTheDesktopsLanguage()
@@ -55,7 +58,8 @@ private slots:
                                 game.dialogs.messages.last().title,
                                 game.dialogs.messages.last().text,
                                 w.picBoard->lblSteps->text(),
-                                QCoreApplication::translate("QPlatformTheme", "&Yes")};
+                                QCoreApplication::translate("QPlatformTheme", "&Yes"),
+                                HelpPageName(binFolder())};
         QCOMPARE(shown, texts);
     }
 };
