@@ -599,7 +599,7 @@ Veuillez aller vous-même sur le site %1.</translation>
     </message>
     <message>
         <source>Prev</source>
-        <translation>Précédent</translation>
+        <translation>Préc.</translation>
     </message>
     <message>
         <source>Next</source>
@@ -806,7 +806,7 @@ Vérifiez que l’image existe et que son format est correct.</translation>
     <message>
         <source>Load Game</source>
         <comment>file chooser button</comment>
-        <translation>Charger une partie</translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>Load Skin</source>
@@ -1019,7 +1019,7 @@ Renommez l’image pour le garder comme thème.</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation>aucun pour l’instant</translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
