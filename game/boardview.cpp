@@ -234,9 +234,9 @@ void BoardView::PlacePiece(int16_t piece, QPointF boardPx)
 
 std::optional<QPixmap> BoardView::Picture(const PictureClip& skin, const QRect& skinRect) const
 {
-    // Made for the board's size times the ratio, shown at the board's size;
-    // the ratio set while the pixels are had by one image alone, so that
-    // nothing is copied.
+    // Made for the board's size times the ratio, shown at the board's size.
+    // The ratio is set while the image alone holds its pixels, so that
+    // neither it nor the pixmap copies them.
     std::optional<QImage> picture = skin.clipImage(skinRect);
     if (!picture)
         return std::nullopt;
