@@ -1,9 +1,11 @@
 // Times a step of the board's size: every picture of the board made again
-// for the new size (the skin loaded, drawn or enlarged, and cut) and every
+// for the new size (bitmaps enlarged or reduced and cut, from the skin as
+// read once; a metafile's pictures from its last drawing) and every
 // picture, mark and label placed, for each skin of a program folder, at the
-// device pixel ratio of the run (QT_SCALE_FACTOR). Prints the median and
-// the slowest of the steps through the sizes asked for. Run headless on
-// one core:
+// device pixel ratio of the run (QT_SCALE_FACTOR). For metafiles it also
+// times the drawing at the new size that follows once the size rests.
+// Prints the median and the slowest of the steps through the sizes asked
+// for. Run headless on one core:
 //
 //   QT_QPA_PLATFORM=offscreen taskset -c 0 bench_boardsize PROGRAM_FOLDER [SIZE...]
 //
@@ -60,6 +62,7 @@ int main(int argc, char** argv)
         if (!window->ApplySkin(name))
             return 1;
         std::vector<double> times;
+        std::vector<double> rested;
         for (int round = 0; round < 3; ++round) {
             for (const int size : sizes) {
                 QElapsedTimer timer;
@@ -68,11 +71,18 @@ int main(int argc, char** argv)
                 times.push_back(double(timer.nsecsElapsed()) / 1e6);
                 if (board.boardSize() != size)
                     std::printf("  size %d not reached (%d)\n", size, board.boardSize());
+                timer.restart();
+                if (board.DrawWaitingPictures())
+                    rested.push_back(double(timer.nsecsElapsed()) / 1e6);
             }
         }
         std::sort(times.begin(), times.end());
         std::printf("%-12s resize step: median %6.2f ms, slowest %6.2f ms (%zu steps)\n", qPrintable(name),
                     times[times.size() / 2], times.back(), times.size());
+        std::sort(rested.begin(), rested.end());
+        if (!rested.empty())
+            std::printf("%-12s drawn anew once the size rests: median %6.2f ms, slowest %6.2f ms\n", "",
+                        rested[rested.size() / 2], rested.back());
     }
     return 0;
 }

@@ -15,37 +15,46 @@ const QColor kLight(255, 255, 255);
 // The hint's colours: cyan, and magenta for pictures that look like cyan.
 const std::array<QColor, 2> kHintColours = {QColor(0, 230, 255), QColor(255, 64, 208)};
 
-// A colour closer than this to a hint colour (see colourDistance) could be
+// A colour closer than this to a hint colour (see colourDistanceSquared) could be
 // taken for the mark.
 constexpr double kLikeDistance = 150;
 // How far in from a piece's edge its picture lies under the hint's band.
 constexpr int kBandReachPx = 12;
 
-// The distance of two colours as the eye roughly sees it: red, green and
-// blue weighted by the mean red (0 to about 765).
-double colourDistance(QRgb a, const QColor& b)
+// The square of the distance of two colours as the eye roughly sees it:
+// red, green and blue weighted by the mean red (0 to about 765 squared).
+double colourDistanceSquared(QRgb a, QRgb b)
 {
-    const double meanRed = (qRed(a) + b.red()) / 2.0;
-    const double dr = qRed(a) - b.red();
-    const double dg = qGreen(a) - b.green();
-    const double db = qBlue(a) - b.blue();
-    return std::sqrt((2 + meanRed / 256) * dr * dr + 4 * dg * dg + (2 + (255 - meanRed) / 256) * db * db);
+    const double meanRed = (qRed(a) + qRed(b)) / 2.0;
+    const double dr = qRed(a) - qRed(b);
+    const double dg = qGreen(a) - qGreen(b);
+    const double db = qBlue(a) - qBlue(b);
+    return (2 + meanRed / 256) * dr * dr + 4 * dg * dg + (2 + (255 - meanRed) / 256) * db * db;
 }
 
-// The share of the pixels along the edge of `picture` (an RGB32 image)
-// that look like `colour`; every other pixel of every other line is enough.
-double edgeLikeness(const QImage& picture, qreal ratio, const QColor& colour)
+bool looksLike(QRgb a, const QColor& b)
 {
-    const int reach = std::max(1, qRound(kBandReachPx * ratio));
+    return colourDistanceSquared(a, b.rgb()) < kLikeDistance * kLikeDistance;
+}
+
+// The share of the pixels along the edge of `picture` that look like
+// `colour`; every other pixel of every other line is enough, counted in the
+// picture's own pixels (`scale` device pixels each), so that a picture costs
+// the same at every size.
+double edgeLikeness(const QImage& picture, qreal scale, const QColor& colour)
+{
+    const int reach = std::max(1, qRound(kBandReachPx * scale));
+    const int step = 2 * std::max(1, int(scale));
+    const bool premultiplied = picture.format() == QImage::Format_ARGB32_Premultiplied;
     int like = 0;
     int seen = 0;
     auto look = [&](const QRgb* line, int from, int to) {
-        for (int x = from; x < to; x += 2) {
+        for (int x = from; x < to; x += step) {
             ++seen;
-            like += colourDistance(line[x], colour) < kLikeDistance;
+            like += looksLike(premultiplied ? qUnpremultiply(line[x]) | 0xff000000 : line[x], colour);
         }
     };
-    for (int y = 0; y < picture.height(); y += 2) {
+    for (int y = 0; y < picture.height(); y += step) {
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         if (y < reach || y >= picture.height() - reach) {
             look(line, 0, picture.width());
@@ -222,7 +231,9 @@ void BoardMarksView::setPiecePictures(const std::array<QLabel*, kPieceCount>& pi
 {
     for (int i = 0; i < kPieceCount; ++i) {
         const QPixmap picture = pieces[i]->pixmap();
-        const QImage pixels = picture.toImage().convertToFormat(QImage::Format_RGB32);
+        QImage pixels = picture.toImage();
+        if (pixels.format() != QImage::Format_RGB32 && pixels.format() != QImage::Format_ARGB32_Premultiplied)
+            pixels.convertTo(QImage::Format_RGB32);
         for (std::size_t c = 0; c < kHintColours.size(); ++c)
             likeness_[i][c] = edgeLikeness(pixels, picture.devicePixelRatio() * zoom, kHintColours[c]);
     }
@@ -237,7 +248,7 @@ QColor BoardMarksView::hintColour() const
     std::size_t best = 0;
     double bestLikeness = 0;
     for (std::size_t c = 0; c < kHintColours.size(); ++c) {
-        double likeness = colourDistance(background.rgb(), kHintColours[c]) < kLikeDistance ? 1.0 : 0.0;
+        double likeness = looksLike(background.rgb(), kHintColours[c]) ? 1.0 : 0.0;
         if (marks_.hintIndex >= 0 && marks_.hintIndex < kPieceCount)
             likeness += likeness_[marks_.hintIndex][c];
         if (c == 0 || likeness < bestLikeness) {

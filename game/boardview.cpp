@@ -30,6 +30,9 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     imgCong = makeImage("imgCong");
     picMarks = new BoardMarksView(this);
     describedAt_.fill({-1, -1});
+    redrawLater_.setSingleShot(true);
+    redrawLater_.setInterval(kRedrawDelayMs);
+    connect(&redrawLater_, &QTimer::timeout, this, &BoardView::DrawWaitingPictures);
 
     lblStatus = new QLabel(this);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
@@ -92,21 +95,39 @@ int16_t BoardView::pieceOf(const QObject* object) const
 
 bool BoardView::LoadSkin(const QString& path)
 {
+    std::optional<SkinPicture> skin = SkinPicture::load(path, nullptr);
+    if (!skin)
+        return false;
     const qreal ratio = ratio_;
     ratio_ = devicePixelRatioF();
-    if (!LoadPictures(path)) {
+    if (!MakePictures(*skin)) {
         ratio_ = ratio;
         return false;
     }
-    skinPath_ = path;
+    skin_ = std::move(skin);
     alternativeShown_ = false;
     return true;
 }
 
-bool BoardView::LoadPictures(const QString& path)
+bool BoardView::MakePictures(SkinPicture& skin)
 {
-    const std::optional<PictureClip> skin = loadSkin(path, pictureScale(), nullptr);
-    return skin && CutSkin(*skin);
+    const std::optional<PictureClip> clip = skin.clipFor(pictureScale());
+    if (!clip || !CutSkin(*clip))
+        return false;
+    redrawLater_.stop();
+    waiting_ = false;
+    return true;
+}
+
+bool BoardView::DrawWaitingPictures()
+{
+    if (!waiting_ || !skin_)
+        return false;
+    waiting_ = false;
+    redrawLater_.stop();
+    if (MakePictures(*skin_) && alternativeShown_)
+        ShowAlternativePictures();
+    return true;
 }
 
 qreal BoardView::pictureScale() const
@@ -116,11 +137,11 @@ qreal BoardView::pictureScale() const
 
 void BoardView::RenewForRatio(qreal ratio)
 {
-    if (skinPath_.isEmpty() || qFuzzyCompare(ratio * boardZoom(size_), piclipSkin.devicePixelRatio()))
+    if (!skin_ || qFuzzyCompare(ratio * boardZoom(size_), piclipSkin.devicePixelRatio()))
         return;
     const qreal before = ratio_;
     ratio_ = ratio;
-    if (!LoadPictures(skinPath_)) {
+    if (!MakePictures(*skin_)) {
         ratio_ = before;
         return;
     }
@@ -182,8 +203,14 @@ void BoardView::resizeEvent(QResizeEvent* event)
         return;
     }
     size_ = fits;
-    if (!skinPath_.isEmpty() && LoadPictures(skinPath_) && alternativeShown_)
+    if (skin_ && skin_->isVector() && !piclipSkin.isNull()) {
+        if (CutSkin(piclipSkin.forRatio(pictureScale())) && alternativeShown_)
+            ShowAlternativePictures();
+        waiting_ = true;
+        redrawLater_.start();
+    } else if (skin_ && MakePictures(*skin_) && alternativeShown_) {
         ShowAlternativePictures();
+    }
     Relayout();
     emit boardSizeChanged(size_);
 }
@@ -205,12 +232,21 @@ void BoardView::PlacePiece(int16_t piece, QPointF boardPx)
     imgPieces[piece]->move(ShownRect(QRectF(boardPx, QSizeF())).topLeft());
 }
 
-void BoardView::SetPicture(QLabel* target, const QPixmap& picture, const QRect& skinRect)
+std::optional<QPixmap> BoardView::Picture(const PictureClip& skin, const QRect& skinRect) const
 {
     // Made for the board's size times the ratio, shown at the board's size.
-    QPixmap shown = picture;
-    shown.setDevicePixelRatio(ratio_);
-    target->setPixmap(shown);
+    // The ratio is set while the image alone holds its pixels, so that
+    // neither it nor the pixmap copies them.
+    std::optional<QImage> picture = skin.clipImage(skinRect);
+    if (!picture)
+        return std::nullopt;
+    picture->setDevicePixelRatio(ratio_);
+    return QPixmap::fromImage(std::move(*picture));
+}
+
+void BoardView::SetPicture(QLabel* target, const QPixmap& picture, const QRect& skinRect)
+{
+    target->setPixmap(picture);
     target->resize(scaledLength(skinRect.width(), size_), scaledLength(skinRect.height(), size_));
 }
 
@@ -218,7 +254,12 @@ bool BoardView::CutSkin(const PictureClip& skin)
 {
     std::array<QPixmap, kSkinLayout.size()> pictures;
     for (std::size_t i = 0; i < kSkinLayout.size(); ++i) {
-        const std::optional<QPixmap> picture = skin.clip(kSkinLayout[i].rect);
+        // The single pieces share one rectangle: cut once.
+        if (i > 0 && kSkinLayout[i].rect == kSkinLayout[i - 1].rect) {
+            pictures[i] = pictures[i - 1];
+            continue;
+        }
+        const std::optional<QPixmap> picture = Picture(skin, kSkinLayout[i].rect);
         if (!picture)
             return false;
         pictures[i] = *picture;
@@ -243,9 +284,9 @@ bool BoardView::CutSkin(const PictureClip& skin)
 
 void BoardView::ShowAlternativePictures()
 {
-    if (const std::optional<QPixmap> square = piclipSkin.clip(kAltSquareRect))
+    if (const std::optional<QPixmap> square = Picture(piclipSkin, kAltSquareRect))
         SetPicture(imgPieces[kPrincipalPiece], *square, kAltSquareRect);
-    if (const std::optional<QPixmap> single = piclipSkin.clip(kAltSingleRect)) {
+    if (const std::optional<QPixmap> single = Picture(piclipSkin, kAltSingleRect)) {
         for (int i = 6; i <= 9; ++i)
             SetPicture(imgPieces[i], *single, kAltSingleRect);
     }

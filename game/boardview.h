@@ -7,6 +7,7 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -49,10 +50,10 @@ public:
     // when the file cannot be loaded or a rectangle of the layout reaches
     // outside the picture.
     bool LoadSkin(const QString& path);
-    // Makes the pictures again from the skin file for another device pixel
-    // ratio (the window moved to another screen, or its scaling changed),
-    // keeping the alternative pictures if they are shown. When the file
-    // cannot be loaded any more, the pictures stay as they are.
+    // Makes the pictures again from the skin picture read by LoadSkin for
+    // another device pixel ratio (the window moved to another screen, or its
+    // scaling changed), keeping the alternative pictures if they are shown.
+    // When they cannot be made, the pictures stay as they are.
     void RenewForRatio(qreal ratio);
     // The board's size in tenths of the usual one, and the scale its
     // pictures are made for: that size times the device pixel ratio.
@@ -68,6 +69,13 @@ public:
     // board pixels (those of pieceLeftPx and pieceTopPx), between cells while
     // it glides. The next Draw puts it back on its cell.
     void PlacePiece(int16_t piece, QPointF boardPx);
+
+    // A metafile skin takes longer to draw than a step of the window's edge
+    // lasts: after a change of size its pictures are first made from its
+    // last drawing, and drawn anew for the size once it has rested a moment
+    // (kRedrawDelayMs), or at once by this. False when nothing waited.
+    bool DrawWaitingPictures();
+    static constexpr int kRedrawDelayMs = 150;
 
     // The skin's alternative pictures of the principal piece and the four
     // single pieces (the About box's hidden sequence).
@@ -105,7 +113,8 @@ protected:
 
 private:
     bool CutSkin(const PictureClip& skin);
-    bool LoadPictures(const QString& path);
+    bool MakePictures(SkinPicture& skin);
+    std::optional<QPixmap> Picture(const PictureClip& skin, const QRect& skinRect) const;
     void SetPicture(QLabel* target, const QPixmap& picture, const QRect& skinRect);
     // Places every picture, mark and label for the board's size and room.
     void Relayout();
@@ -117,7 +126,11 @@ private:
     QLabel* makeImage(const char* name);
     void Describe(const GameSession& session);
 
-    QString skinPath_;
+    // The skin as read, kept so that a new size or ratio does not read or
+    // convert the file again.
+    std::optional<SkinPicture> skin_;
+    QTimer redrawLater_;
+    bool waiting_ = false;
     // The device pixel ratio the pictures are made for.
     qreal ratio_ = 1.0;
     int size_ = kUsualBoardSize;

@@ -10,11 +10,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QToolButton>
 
 namespace quill {
 
-BoardZoom::BoardZoom(QMainWindow* window, BoardView* board, const QString& sizeFile)
+BoardZoom::BoardZoom(QMainWindow* window, BoardView* board, const QString& sizeFile, QAction* before)
     : QObject(window), window_(window), board_(board), sizeFile_(sizeFile)
 {
     mnuView = new QMenu(window);
@@ -32,17 +31,7 @@ BoardZoom::BoardZoom(QMainWindow* window, BoardView* board, const QString& sizeF
     mnuZoomOut = item(tr("Zoom &Out", "View menu"), {QKeySequence::ZoomOut}, &BoardZoom::mnuZoomOut_Click);
     mnuUsualSize = item(tr("&Usual Size", "View menu"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, &BoardZoom::mnuUsualSize_Click);
 
-    cmdView = new QToolButton(window->menuBar());
-    cmdView->setObjectName(QStringLiteral("cmdView"));
-    cmdView->setText(mnuView->title());
-    cmdView->setMenu(mnuView);
-    cmdView->setPopupMode(QToolButton::InstantPopup);
-    cmdView->setAutoRaise(true);
-    cmdView->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    cmdView->setFocusPolicy(Qt::NoFocus);
-    // A menu title, without the arrow of a button's menu.
-    cmdView->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
-    window->menuBar()->setCornerWidget(cmdView, Qt::TopRightCorner);
+    window->menuBar()->insertMenu(before, mnuView);
 
     rememberLater_.setSingleShot(true);
     rememberLater_.setInterval(500);

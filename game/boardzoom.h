@@ -9,7 +9,6 @@
 class QAction;
 class QMainWindow;
 class QMenu;
-class QToolButton;
 
 namespace quill {
 
@@ -23,12 +22,10 @@ class BoardZoom : public QObject {
     Q_OBJECT
 
 public:
-    BoardZoom(QMainWindow* window, BoardView* board, const QString& sizeFile);
+    // The View menu goes into the menu bar before the menu of `before`.
+    BoardZoom(QMainWindow* window, BoardView* board, const QString& sizeFile, QAction* before);
     ~BoardZoom() override;
 
-    // The View menu opens from a button at the menu bar's far end, so that
-    // the menus of the bar stay as they are.
-    QToolButton* cmdView;
     QMenu* mnuView;
     QAction* mnuZoomIn;
     QAction* mnuZoomOut;

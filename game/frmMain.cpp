@@ -46,7 +46,8 @@ using Answer = UserDialogs::Answer;
 
 frmMain::frmMain(const DataFolders& folders, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                              | Qt::WindowCloseButtonHint),
       folders_(folders),
       session_(folders.writtenFile(QLatin1String(kProgressFileName)))
 {
@@ -63,7 +64,8 @@ frmMain::frmMain(const DataFolders& folders, QWidget* parent)
     connect(picBoard, &BoardView::pieceMouseUp, this, &frmMain::imgPieces_MouseUp);
     show_ = new SolutionShow(*this, session_, folders.writtenFile(QLatin1String(kMotionFileName)));
     BuildMenus();
-    zoom = new BoardZoom(this, picBoard, folders_.writtenFile(QLatin1String(kBoardSizeFileName)));
+    zoom = new BoardZoom(this, picBoard, folders_.writtenFile(QLatin1String(kBoardSizeFileName)),
+                         mnuHelp->menuAction());
     EnableCommands();
 }
 

@@ -189,16 +189,45 @@ bool boundsFromFrame(QByteArray& emf)
     return out.i32(kBounds + 8) > out.i32(kBounds) && out.i32(kBounds + 12) > out.i32(kBounds + 4);
 }
 
+class PreparedEnhanced final : public PreparedMetafile {
+public:
+    PreparedEnhanced(QSize size, const QByteArray& svg) : renderer_(std::make_unique<QSvgRenderer>(svg))
+    {
+        size_ = size;
+    }
+    bool valid() const { return renderer_->isValid(); }
+
+    ScaledPicture draw(qreal scale, QString* error) const override
+    {
+        // The drawing is vector art: drawn at the screen's scale, its edges
+        // fall on the screen's own pixels.
+        const qreal drawn = metafileScale(size_, scale);
+        QImage image(scaledPixels(size_, drawn), QImage::Format_ARGB32_Premultiplied);
+        if (image.isNull())
+            return {fail(error, QCoreApplication::translate("quill::Metafile", "Not enough memory for the picture.")), {}};
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer_->render(&painter, QRectF(QPointF(0, 0), QSizeF(size_) * drawn));
+        painter.end();
+        return {image, size_, drawn, true};
+    }
+
+private:
+    std::unique_ptr<QSvgRenderer> renderer_;
+};
+
 }  // namespace
 
-ScaledPicture renderEnhancedMetafile(const QByteArray& bytes, qreal scale, QString* error)
+std::shared_ptr<const PreparedMetafile> prepareEnhancedMetafile(const QByteArray& bytes, QString* error)
 {
     Layout layout;
     if (!check(bytes, layout, error))
-        return {};
+        return nullptr;
     QByteArray emf = bytes.left(layout.length);
-    if (!boundsFromFrame(emf))
-        return {fail(error, QCoreApplication::translate("quill::Metafile", "The metafile's reference device is damaged.")), {}};
+    if (!boundsFromFrame(emf)) {
+        fail(error, QCoreApplication::translate("quill::Metafile", "The metafile's reference device is damaged."));
+        return nullptr;
+    }
 
     generatorOptions options{};
     options.nameSpace = nullptr;
@@ -211,23 +240,23 @@ ScaledPicture renderEnhancedMetafile(const QByteArray& bytes, qreal scale, QStri
     size_t svgLength = 0;
     const int converted = emf2svg(emf.data(), static_cast<size_t>(emf.size()), &svg, &svgLength, &options);
     const std::unique_ptr<char, decltype(&std::free)> svgOwner(svg, &std::free);
-    if (!converted || !svg || svgLength == 0)
-        return {fail(error, QCoreApplication::translate("quill::Metafile", "The metafile could not be converted.")), {}};
+    if (!converted || !svg || svgLength == 0) {
+        fail(error, QCoreApplication::translate("quill::Metafile", "The metafile could not be converted."));
+        return nullptr;
+    }
+    auto prepared = std::make_shared<PreparedEnhanced>(layout.pixels,
+                                                       QByteArray(svg, static_cast<qsizetype>(svgLength)));
+    if (!prepared->valid()) {
+        fail(error, QCoreApplication::translate("quill::Metafile", "The metafile could not be converted."));
+        return nullptr;
+    }
+    return prepared;
+}
 
-    QSvgRenderer renderer(QByteArray(svg, static_cast<qsizetype>(svgLength)));
-    if (!renderer.isValid())
-        return {fail(error, QCoreApplication::translate("quill::Metafile", "The metafile could not be converted.")), {}};
-    // The drawing is vector art: drawn at the screen's scale, its edges
-    // fall on the screen's own pixels.
-    const qreal drawn = metafileScale(layout.pixels, scale);
-    QImage image(scaledPixels(layout.pixels, drawn), QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        return {fail(error, QCoreApplication::translate("quill::Metafile", "Not enough memory for the picture.")), {}};
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(layout.pixels) * drawn));
-    painter.end();
-    return {image, layout.pixels, drawn, true};
+ScaledPicture renderEnhancedMetafile(const QByteArray& bytes, qreal scale, QString* error)
+{
+    const std::shared_ptr<const PreparedMetafile> prepared = prepareEnhancedMetafile(bytes, error);
+    return prepared ? prepared->draw(scale, error) : ScaledPicture{};
 }
 
 }  // namespace quill

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include <memory>
+
 namespace quill {
 
 // A metafile's own size is its size at 96 dpi; one that claims more than
@@ -34,16 +36,32 @@ enum class MetafileType { None, Enhanced, Windows };
 // What the first bytes say the data is.
 MetafileType sniffMetafile(const QByteArray& bytes);
 
-// Checks the header and every record of an EMF, then renders it through
-// libemf2svg and QSvgRenderer at metafileScale(its size, `scale`). A null
-// picture and a reason on failure.
-ScaledPicture renderEnhancedMetafile(const QByteArray& bytes, qreal scale, QString* error);
+// A metafile checked (and, for an EMF, converted) once, to be drawn at any
+// scale without reading its records again.
+class PreparedMetafile {
+public:
+    virtual ~PreparedMetafile() = default;
+    // Its own size, at 96 dpi.
+    QSize size() const { return size_; }
+    // The drawing at metafileScale(size(), `scale`) (a WMF at less where
+    // drawing that many pixels would take too long).
+    virtual ScaledPicture draw(qreal scale, QString* error) const = 0;
+
+protected:
+    QSize size_;
+};
+
+// Checks the header and every record of an EMF and converts it through
+// libemf2svg for QSvgRenderer. Nothing and a reason on failure.
+std::shared_ptr<const PreparedMetafile> prepareEnhancedMetafile(const QByteArray& bytes, QString* error);
 
 // Checks the placeable header, the metafile header and every record of a
-// WMF, then renders it through libwmf's in-memory image at
-// metafileScale(its size, `scale`), or less where drawing that many pixels
-// would take too long. Without the placeable header a WMF has no size of
-// its own and is refused.
+// WMF, to be played by libwmf into its in-memory image. Without the
+// placeable header a WMF has no size of its own and is refused.
+std::shared_ptr<const PreparedMetafile> prepareWindowsMetafile(const QByteArray& bytes, QString* error);
+
+// Prepared and drawn at once; a null picture and a reason on failure.
+ScaledPicture renderEnhancedMetafile(const QByteArray& bytes, qreal scale, QString* error);
 ScaledPicture renderWindowsMetafile(const QByteArray& bytes, qreal scale, QString* error);
 
 }  // namespace quill

@@ -264,36 +264,66 @@ QImage decodeRaster(const QByteArray& bytes, Raster kind, QString* error)
 
 }  // namespace
 
-ScaledPicture decodeScaledPicture(const QByteArray& bytes, qreal scale, QString* error)
+QSize PictureSource::size() const
 {
-    if (bytes.isEmpty())
-        return {fail(error, QCoreApplication::translate("quill::Picture", "The file is empty.")), {}};
-    ScaledPicture picture;
-    switch (sniffMetafile(bytes)) {
-    case MetafileType::Enhanced:
-        picture = renderEnhancedMetafile(bytes, scale, error);
-        break;
-    case MetafileType::Windows:
-        picture = renderWindowsMetafile(bytes, scale, error);
-        break;
-    case MetafileType::None:
-        picture.pixels = decodeRaster(bytes, sniffRaster(ByteReader(bytes)), error);
-        picture.size = picture.pixels.size();
-        break;
-    }
+    return metafile_ ? metafile_->size() : pixels_.size();
+}
+
+ScaledPicture PictureSource::at(qreal scale, QString* error) const
+{
+    if (!metafile_)
+        return {pixels_, pixels_.size()};
+    ScaledPicture picture = metafile_->draw(scale, error);
     picture.pixels = normalised(picture.pixels);
     return picture;
 }
 
-ScaledPicture loadScaledPicture(const QString& path, qreal scale, QString* error)
+PictureSource decodePictureSource(const QByteArray& bytes, QString* error)
+{
+    PictureSource source;
+    if (bytes.isEmpty()) {
+        fail(error, QCoreApplication::translate("quill::Picture", "The file is empty."));
+        return source;
+    }
+    switch (sniffMetafile(bytes)) {
+    case MetafileType::Enhanced:
+        source.metafile_ = prepareEnhancedMetafile(bytes, error);
+        break;
+    case MetafileType::Windows:
+        source.metafile_ = prepareWindowsMetafile(bytes, error);
+        break;
+    case MetafileType::None:
+        source.pixels_ = normalised(decodeRaster(bytes, sniffRaster(ByteReader(bytes)), error));
+        break;
+    }
+    return source;
+}
+
+PictureSource loadPictureSource(const QString& path, QString* error)
 {
     QByteArray bytes;
     const FileStatus status = readFileStart(path, kMaxPictureFileBytes + 1, bytes);
-    if (!status.ok())
-        return {fail(error, status.errorText), {}};
-    if (bytes.size() > kMaxPictureFileBytes)
-        return {fail(error, QCoreApplication::translate("quill::Picture", "The file is too large for a picture.")), {}};
-    return decodeScaledPicture(bytes, scale, error);
+    if (!status.ok()) {
+        fail(error, status.errorText);
+        return {};
+    }
+    if (bytes.size() > kMaxPictureFileBytes) {
+        fail(error, QCoreApplication::translate("quill::Picture", "The file is too large for a picture."));
+        return {};
+    }
+    return decodePictureSource(bytes, error);
+}
+
+ScaledPicture decodeScaledPicture(const QByteArray& bytes, qreal scale, QString* error)
+{
+    const PictureSource source = decodePictureSource(bytes, error);
+    return source.isNull() ? ScaledPicture{} : source.at(scale, error);
+}
+
+ScaledPicture loadScaledPicture(const QString& path, qreal scale, QString* error)
+{
+    const PictureSource source = loadPictureSource(path, error);
+    return source.isNull() ? ScaledPicture{} : source.at(scale, error);
 }
 
 QImage decodePicture(const QByteArray& bytes, QString* error)

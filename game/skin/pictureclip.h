@@ -6,11 +6,11 @@
 #include <QSize>
 #include <QString>
 
+#include "game/skin/picture.h"
+
 #include <optional>
 
 namespace quill {
-
-struct ScaledPicture;
 
 // The picture-clip control: holds one picture and hands out the pictures
 // of rectangles given in the picture's own pixels (the skin's pixels, the
@@ -32,6 +32,12 @@ public:
     // The picture's size in its own pixels.
     QSize size() const { return size_; }
     qreal devicePixelRatio() const { return ratio_; }
+
+    // The same pixels, cut for another device pixel ratio.
+    PictureClip forRatio(qreal devicePixelRatio) const
+    {
+        return PictureClip(source_, size_, sourceScale_, devicePixelRatio);
+    }
 
     // Whether the rectangle is non-empty and lies wholly inside the picture.
     bool contains(const QRect& rect) const;
@@ -55,17 +61,41 @@ QRect devicePixels(const QRect& logical, qreal ratio);
 
 // A picture resampled to `deviceSize`. A whole-number enlargement repeats
 // every pixel as a block, with no new colours; anything else is smoothed
-// (an enlargement by a fraction goes through the next whole-number one).
+// (an enlargement by a fraction gives each device pixel the colours of the
+// pixels it covers, so that only the edges between pixels are mixed).
 QImage resampled(const QImage& picture, QSize deviceSize);
 
-// Loads a skin picture into a picture clip for a screen of
-// `devicePixelRatio`. A picture that cannot hold every rectangle of the
-// skin layout (smaller than kMinSkinSize) fails as a whole, like a file that
-// cannot be read; nothing and a reason on failure. Metafiles are drawn at
-// the ratio. A bitmap skin's double-size companion (doubleSizeSkinPath) is
-// used instead of enlarging it at ratios above 1 but for odd whole ones
-// (3, 5, ...), when it is exactly twice its size; otherwise, or at ratio 1,
-// where it is not even looked for, the skin itself is used, without a word.
+// A skin picture read once, from which picture clips are made for any
+// device pixel ratio without reading or converting the file again: the
+// bitmap's pixels (and its double-size companion, looked for the first
+// time a ratio wants it) or the metafile's converted drawing.
+class SkinPicture {
+public:
+    // Reads the skin picture at `path`. A picture that cannot hold every
+    // rectangle of the skin layout (smaller than kMinSkinSize) fails as a
+    // whole, like a file that cannot be read; nothing and a reason on failure.
+    static std::optional<SkinPicture> load(const QString& path, QString* error);
+
+    const QString& path() const { return path_; }
+    // A metafile, drawn anew for each ratio.
+    bool isVector() const { return source_.isVector(); }
+
+    // A picture clip for a screen of `devicePixelRatio`. Metafiles are drawn
+    // at the ratio. A bitmap skin's double-size companion (doubleSizeSkinPath)
+    // is used instead of enlarging it at ratios above 1 but for odd whole
+    // ones (3, 5, ...), when it is exactly twice its size; otherwise the skin
+    // itself is used, without a word. Nothing when a metafile cannot be drawn
+    // at that ratio.
+    std::optional<PictureClip> clipFor(qreal devicePixelRatio, QString* error = nullptr);
+
+private:
+    QString path_;
+    PictureSource source_;
+    bool companionLooked_ = false;
+    QImage companion_;
+};
+
+// SkinPicture::load and clipFor at once.
 std::optional<PictureClip> loadSkin(const QString& path, qreal devicePixelRatio, QString* error);
 
 }  // namespace quill

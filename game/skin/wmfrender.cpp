@@ -318,28 +318,53 @@ QImage play(const QByteArray& bytes, const Layout& layout, QSize pixels, double&
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+class PreparedWindows final : public PreparedMetafile {
+public:
+    PreparedWindows(QByteArray bytes, const Layout& layout) : bytes_(std::move(bytes)), layout_(layout)
+    {
+        size_ = layout.pixels;
+    }
+
+    ScaledPicture draw(qreal scale, QString* error) const override
+    {
+        qreal drawn = metafileScale(size_, scale);
+        double cost = 0;
+        QImage image = play(bytes_, layout_, scaledPixels(size_, drawn), cost, error);
+        // The cost grows with the square of the scale. A drawing within the
+        // bound at its own size is drawn at the largest scale within it, so
+        // that a metafile that loads at one pixel ratio loads at all.
+        if (image.isNull() && drawn > 1.0 && cost > kMaxDrawnPixels && cost / (drawn * drawn) <= kMaxDrawnPixels) {
+            drawn = std::max(1.0, 0.95 * drawn * std::sqrt(kMaxDrawnPixels / cost));
+            image = play(bytes_, layout_, scaledPixels(size_, drawn), cost, error);
+        }
+        if (image.isNull())
+            return {};
+        return {image, size_, drawn, true};
+    }
+
+private:
+    QByteArray bytes_;
+    Layout layout_;
+};
+
 }  // namespace
 
-ScaledPicture renderWindowsMetafile(const QByteArray& bytes, qreal scale, QString* error)
+std::shared_ptr<const PreparedMetafile> prepareWindowsMetafile(const QByteArray& bytes, QString* error)
 {
     Layout layout;
     if (!check(bytes, layout, error))
-        return {};
-    if (!libwmfLinkedSafely())
-        return {fail(error, QCoreApplication::translate("quill::Metafile", "The metafile reader is not available.")), {}};
-    qreal drawn = metafileScale(layout.pixels, scale);
-    double cost = 0;
-    QImage image = play(bytes, layout, scaledPixels(layout.pixels, drawn), cost, error);
-    // The cost grows with the square of the scale. A drawing within the
-    // bound at its own size is drawn at the largest scale within it, so that
-    // a metafile that loads at one pixel ratio loads at all.
-    if (image.isNull() && drawn > 1.0 && cost > kMaxDrawnPixels && cost / (drawn * drawn) <= kMaxDrawnPixels) {
-        drawn = std::max(1.0, 0.95 * drawn * std::sqrt(kMaxDrawnPixels / cost));
-        image = play(bytes, layout, scaledPixels(layout.pixels, drawn), cost, error);
+        return nullptr;
+    if (!libwmfLinkedSafely()) {
+        fail(error, QCoreApplication::translate("quill::Metafile", "The metafile reader is not available."));
+        return nullptr;
     }
-    if (image.isNull())
-        return {};
-    return {image, layout.pixels, drawn, true};
+    return std::make_shared<PreparedWindows>(bytes.left(layout.length), layout);
+}
+
+ScaledPicture renderWindowsMetafile(const QByteArray& bytes, qreal scale, QString* error)
+{
+    const std::shared_ptr<const PreparedMetafile> prepared = prepareWindowsMetafile(bytes, error);
+    return prepared ? prepared->draw(scale, error) : ScaledPicture{};
 }
 
 }  // namespace quill

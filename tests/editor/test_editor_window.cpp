@@ -1,5 +1,7 @@
 #include "tests/editor/editorsession.h"
 
+#include "editor/editorsize.h"
+#include "model/boardsize.h"
 #include "model/rounding.h"
 
 #include <QApplication>
@@ -33,6 +35,9 @@ private slots:
     void storedPieceThatDoesNotFitIsShownOffTheBoard_data();
     void storedPieceThatDoesNotFitIsShownOffTheBoard();
     void shortFileGivesClearedLevels();
+    void edgesScaleTheGridAndTheSwatches_data();
+    void edgesScaleTheGridAndTheSwatches();
+    void smallerSizesKeepTheTextsClearOfTheButtons();
 };
 
 void TestEditorWindow::windowHasItsCaptionAndFixedClientSize()
@@ -47,7 +52,8 @@ void TestEditorWindow::windowHasItsCaptionAndFixedClientSize()
     QCOMPARE(ed.cmdPrev->geometry(), QRect(18, 360, 67, 33));
     QCOMPARE(ed.lblGrid[5]->geometry(), QRect(56, 56, 47, 47));
     QCOMPARE(ed.minimumSize(), QSize(446, 430));
-    QCOMPARE(ed.maximumSize(), QSize(446, 430));
+    // Its edges make it larger, not smaller.
+    QCOMPARE(ed.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     QVERIFY(!(ed.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(colourOf(&ed), QColor(192, 192, 192));
     QCOMPARE(ed.cmdSave->palette().color(QPalette::Button), QColor(192, 192, 192));
@@ -300,6 +306,76 @@ void TestEditorWindow::shortFileGivesClearedLevels()
     QCOMPARE(cellAt(ed, 0, 0), 9);
     QCOMPARE(cellAt(ed, 1, 1), 0);
     QCOMPARE(session.dialogs.messages.size(), 0);
+}
+
+// The controls' outline: the room they take together.
+QRect controlsRect(const QWidget& window)
+{
+    QRect all;
+    for (const QWidget* control : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        all |= control->geometry();
+    return all;
+}
+
+void TestEditorWindow::edgesScaleTheGridAndTheSwatches_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<int>("size");
+    QTest::newRow("usual") << QSize(446, 430) << 10;
+    QTest::newRow("a little larger") << QSize(480, 450) << 10;
+    QTest::newRow("twice") << QSize(892, 790) << 20;
+    QTest::newRow("wider than high") << QSize(1300, 790) << 20;
+    QTest::newRow("higher than wide") << QSize(669, 1000) << 15;
+}
+
+void TestEditorWindow::edgesScaleTheGridAndTheSwatches()
+{
+    QFETCH(QSize, window);
+    QFETCH(int, size);
+    EditorSession session;
+    frmLevelEd& ed = session.ed();
+    const QRect usual = controlsRect(ed);
+    ed.show();
+    ed.resize(window);
+    QCOMPARE(ed.sizing->size(), size);
+    // The controls at that size stand centred in the window.
+    const QSize client = scaledClientSize(QSize(446, 360), 70, size);
+    const QPoint origin((ed.width() - client.width()) / 2, (ed.height() - client.height()) / 2);
+    const auto scaled = [size](int from, int to) { return scaledLength(to, size) - scaledLength(from, size); };
+    QCOMPARE(ed.lblGrid[0]->geometry(), QRect(origin + QPoint(scaledLength(8, size), scaledLength(8, size)),
+                                              QSize(scaled(8, 55), scaled(8, 55))));
+    QCOMPARE(ed.lblColor[9]->geometry().size(), QSize(scaled(216, 289), scaled(296, 317)));
+    // Texts and buttons keep their height.
+    QCOMPARE(ed.txtLevelName->height(), 41);
+    QCOMPARE(ed.cmdSave->height(), 33);
+    const QRect all = controlsRect(ed);
+    QCOMPARE(all.left(), origin.x() + scaledLength(usual.left(), size));
+    QVERIFY(ed.rect().contains(all));
+}
+
+void TestEditorWindow::smallerSizesKeepTheTextsClearOfTheButtons()
+{
+    EditorSession session;
+    frmLevelEd& ed = session.ed();
+    const QList<QWidget*> strip = {ed.cmdPrev, ed.cmdNext, ed.cmdClear, ed.cmdSave, ed.cmdExit, ed.lblVerdict};
+    for (int size = kSmallestBoardSize; size < kUsualBoardSize; ++size) {
+        ed.sizing->SetSize(size);
+        QCOMPARE(ed.sizing->size(), size);
+        for (const QWidget* control : strip)
+            QVERIFY2(!control->geometry().intersects(ed.txtLevelName->geometry()), qPrintable(QString::number(size)));
+        QVERIFY(ed.rect().contains(controlsRect(ed)));
+        if (size < 7)
+            continue;
+        // Where there is room for them, no two texts or buttons meet.
+        QList<QWidget*> texts = strip;
+        texts << ed.txtLevelName << ed.lblLevelNum << ed.optBlank;
+        texts << QList<QWidget*>(ed.optPieces.begin(), ed.optPieces.end());
+        for (qsizetype a = 0; a < texts.size(); ++a) {
+            for (qsizetype b = a + 1; b < texts.size(); ++b)
+                QVERIFY2(!texts[a]->geometry().intersects(texts[b]->geometry()),
+                         qPrintable(QStringLiteral("%1 %2 %3").arg(size).arg(texts[a]->objectName(), texts[b]->objectName())));
+        }
+    }
 }
 
 QTEST_MAIN(TestEditorWindow)

@@ -5,6 +5,7 @@
 #include "editor/editorsize.h"
 #include "editor/frmLevelEd.h"
 #include "game/boardzoom.h"
+#include "game/skin/skinlayout.h"
 #include "model/boardsize.h"
 #include "tests/game/gamefixture.h"
 
@@ -56,6 +57,8 @@ class TestBoardSizes : public QObject {
 private slots:
     void enlargedBoardPlaysAndIsKept();
     void windowsTooLargeForTheScreenOpenOnIt();
+    void newSizesAreMadeFromTheSkinAsRead_data();
+    void newSizesAreMadeFromTheSkinAsRead();
 };
 
 void TestBoardSizes::enlargedBoardPlaysAndIsKept()
@@ -131,6 +134,45 @@ void TestBoardSizes::windowsTooLargeForTheScreenOpenOnIt()
     QCOMPARE(ed->sizing->size(), ed->sizing->range().largest);
     QVERIFY(ed->rect().contains(ed->lblVerdict->geometry()));
     QCOMPARE(ed->lblGrid[0]->size(), QSize(scaledLength(47, ed->sizing->size()), scaledLength(47, ed->sizing->size())));
+}
+
+void TestBoardSizes::newSizesAreMadeFromTheSkinAsRead_data()
+{
+    QTest::addColumn<QString>("skin");
+    QTest::newRow("bitmap with its double-size companion") << QStringLiteral("default.bmp");
+    QTest::newRow("metafile") << QStringLiteral("bauhaus.emf");
+}
+
+void TestBoardSizes::newSizesAreMadeFromTheSkinAsRead()
+{
+    QFETCH(QString, skin);
+    StartedGame game;
+    frmMain& w = *game.window;
+    BoardView& board = *w.picBoard;
+    game.newGame(0);
+    QVERIFY(w.ApplySkin(skin));
+    QString error;
+    const std::optional<PictureClip> expected = loadSkin(game.folder.file("skins/" + skin), 2 * 1.5, &error);
+    QVERIFY(expected);
+    // The files are read once: gone, they still give every size its pictures.
+    QVERIFY(QFile::remove(game.folder.file("skins/" + skin)));
+    QFile::remove(game.folder.file("skins/2x/" + skin));
+    resizeBoard(w, 15);
+    const auto shown = [&board](QLabel* label) {
+        QImage image = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(1);
+        return image;
+    };
+    const auto made = [&expected](SkinTarget target, int piece) {
+        QImage image = expected->clipImage(skinRect(target, piece))->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(1);
+        return image;
+    };
+    // A metafile is drawn anew once the size has rested.
+    QTRY_COMPARE(shown(board.imgPieces[0]), made(SkinTarget::Piece, 0));
+    QCOMPARE(shown(board.imgTitle), made(SkinTarget::Title, -1));
+    QCOMPARE(shown(board.imgPieces[9]), made(SkinTarget::Piece, 9));
+    QVERIFY(!board.DrawWaitingPictures());
 }
 
 QTEST_MAIN(TestBoardSizes)

@@ -2,6 +2,7 @@
 // Solution, Progress, Animate Slides),
 // playing from the keyboard, and what the main window tells a screen reader.
 
+#include "game/boardzoom.h"
 #include "game/frmFile.h"
 #include "game/frmMain.h"
 #include "game/frmProgress.h"
@@ -150,7 +151,19 @@ void TestGameMenu::gameMenuSitsBetweenFileAndHelp()
     QStringList titles;
     for (const QAction* a : w.menuBar()->actions())
         titles << a->text();
-    QCOMPARE(titles, (QStringList{"&File", "&Game", "&Help"}));
+    QCOMPARE(titles, (QStringList{"&File", "&Game", "&View", "&Help"}));
+    QCOMPARE(captions(w.zoom->mnuView), (QStringList{"Zoom &In", "Zoom &Out", "&Usual Size"}));
+    // Alt and a letter reach one menu, and in it one item.
+    const auto uniqueKeys = [](QStringList texts) {
+        texts.removeAll(QStringLiteral("-"));
+        QSet<QChar> keys;
+        for (const QString& text : texts)
+            keys.insert(text.at(text.indexOf(u'&') + 1).toUpper());
+        return keys.size() == texts.size();
+    };
+    QVERIFY(uniqueKeys(titles));
+    for (const QMenu* menu : {w.mnuFile, w.mnuGame, w.zoom->mnuView, w.mnuHelp})
+        QVERIFY2(uniqueKeys(captions(menu)), qPrintable(menu->title()));
     QCOMPARE(captions(w.mnuGame),
              (QStringList{"&Undo", "&Redo", "-", "Re&start Level", "Ra&ndom Level...", "-", "&Hint", "Show So&lution", "&Progress...", "-", "&Animate Slides"}));
     QCOMPARE(w.mnuUndo->shortcut(), QKeySequence(QKeySequence::Undo));

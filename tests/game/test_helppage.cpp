@@ -106,6 +106,7 @@ const MenuCaption kMenuCaptions[] = {
     {"&Game", "&Redo"},     {"&Game", "Re&start Level"},  {"&Game", "Ra&ndom Level..."},
     {"&Game", "&Hint"},     {"&Game", "&Progress..."},    {"&Help", "H&ow to Play"},
     {"&Help", "&About"},    {"&Game", "Show So&lution"},  {"&Game", "&Animate Slides"},
+    {"&View", "Zoom &In"},  {"&View", "Zoom &Out"},       {"&View", "&Usual Size"},
 };
 
 QString withoutAmpersand(const char* caption) { return QString::fromUtf8(caption).remove(QLatin1Char('&')); }
@@ -307,7 +308,8 @@ void TestHelpPage::everyMenuCommandIsExplainedWithItsAccessKeys()
         for (const QStringList& row : tableRows(t.captured()))
             rowByCommand.insert(row.value(0), row);
     }
-    QCOMPARE(captions, QStringList({QStringLiteral("File menu"), QStringLiteral("Game menu"), QStringLiteral("Help menu")}));
+    QCOMPARE(captions, QStringList({QStringLiteral("File menu"), QStringLiteral("Game menu"), QStringLiteral("View menu"),
+                                   QStringLiteral("Help menu")}));
     QCOMPARE(rowByCommand.size(), int(std::size(kMenuCaptions)));
 
     for (const MenuCaption& caption : kMenuCaptions) {

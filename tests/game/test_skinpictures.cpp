@@ -138,6 +138,7 @@ private slots:
     void skinsOfAtLeast370By380Load_data();
     void skinsOfAtLeast370By380Load();
     void unreadableSkinFails();
+    void fractionalEnlargementMixesOnlyTheEdges();
     void doubleSizeCompanionServesRatiosAbove1_data();
     void doubleSizeCompanionServesRatiosAbove1();
     void everyShippedSkinLoads_data();
@@ -280,6 +281,22 @@ void TestSkinPictures::unreadableSkinFails()
     QVERIFY(!error.isEmpty());
     writeAllBytes(dir.filePath("garbage.gif"), QByteArray(5000, 'x'));
     QVERIFY(!loadSkin(dir.filePath("garbage.gif"), 1.0, &error).has_value());
+}
+
+void TestSkinPictures::fractionalEnlargementMixesOnlyTheEdges()
+{
+    QImage picture(2, 1, QImage::Format_RGB32);
+    picture.setPixel(0, 0, qRgb(200, 0, 0));
+    picture.setPixel(1, 0, qRgb(0, 0, 100));
+    // 2.5 times across, twice down: a device pixel inside one pixel keeps its
+    // colour; the one across the edge takes each by how much of it it covers.
+    const QImage larger = resampled(picture, QSize(5, 2));
+    for (int y : {0, 1}) {
+        QList<QRgb> row;
+        for (int x = 0; x < larger.width(); ++x)
+            row << larger.pixel(x, y);
+        QCOMPARE(row, (QList<QRgb>{qRgb(200, 0, 0), qRgb(200, 0, 0), qRgb(100, 0, 50), qRgb(0, 0, 100), qRgb(0, 0, 100)}));
+    }
 }
 
 void TestSkinPictures::doubleSizeCompanionServesRatiosAbove1_data()
