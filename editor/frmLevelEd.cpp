@@ -112,7 +112,7 @@ void frmLevelEd::BuildControls()
         connect(lblColor[i], &ClickLabel::clicked, this,
                 [this, i] { lblColor_Click(static_cast<int16_t>(i)); });
 
-        optPieces[i] = new QRadioButton(QString::fromLatin1(shapeOf(i).editorName), this);
+        optPieces[i] = new QRadioButton(pieceEditorName(i), this);
         optPieces[i]->setObjectName(QStringLiteral("optPieces(%1)").arg(i));
         placeTwips(optPieces[i], 4440, 120 + 480 * i, 1935, 315);
         selection_->addButton(optPieces[i], i);

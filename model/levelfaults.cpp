@@ -7,14 +7,10 @@
 #include <array>
 
 namespace quill {
-namespace {
-
-QString pieceName(int piece)
+QString pieceEditorName(int piece)
 {
-    return QString::fromLatin1(shapeOf(piece).editorName);
+    return QCoreApplication::translate("Shapes", shapeOf(piece).editorName);
 }
-
-}  // namespace
 
 PositionFault misplacedFault(const Positions& positions)
 {
@@ -57,11 +53,11 @@ QString faultText(const PositionFault& fault)
         break;
     case PositionFault::Kind::Misplaced:
         return QCoreApplication::translate("LevelFaults", "%1 has no place on the board at position value %2.")
-            .arg(pieceName(fault.piece))
+            .arg(pieceEditorName(fault.piece))
             .arg(fault.value);
     case PositionFault::Kind::Overlap:
         return QCoreApplication::translate("LevelFaults", "%1 and %2 share the cell in %3.")
-            .arg(pieceName(fault.other), pieceName(fault.piece), spokenCell(fault.col, fault.row));
+            .arg(pieceEditorName(fault.other), pieceEditorName(fault.piece), spokenCell(fault.col, fault.row));
     }
     return {};
 }
@@ -74,7 +70,7 @@ QString levelRefusalText(int index, const PositionFault& fault)
 
 QString notOnBoardText(int piece)
 {
-    return QCoreApplication::translate("LevelFaults", "%1 is not on the board.").arg(pieceName(piece));
+    return QCoreApplication::translate("LevelFaults", "%1 is not on the board.").arg(pieceEditorName(piece));
 }
 
 }  // namespace quill

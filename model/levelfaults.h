@@ -29,6 +29,10 @@ PositionFault misplacedFault(const Positions& positions);
 // or a piece that covers a cell of a piece with a lower index.
 PositionFault findPositionFault(const Positions& positions);
 
+// The name of a piece as the editor and the faults give it: "Kirrow",
+// "Soldier A".
+QString pieceEditorName(int piece);
+
 // The words every program uses for a fault, with the pieces' names and
 // cells counted from 1: "Kirrow has no place on the board at position value
 // 45." or "Tessamor and Soldier A share the cell in column 1, row 1."

@@ -1,21 +1,22 @@
 #include "model/shapes.h"
 
+#include <QtGlobal>
 #include <array>
 
 namespace quill {
 namespace {
 
 constexpr std::array<Shape, kPieceCount> kShapes = {{
-    {ShapeClass::Square, 2, 2, "Ordrane"},
-    {ShapeClass::Wide, 2, 1, "Belvik"},
-    {ShapeClass::Tall, 1, 2, "Tessamor"},
-    {ShapeClass::Tall, 1, 2, "Kirrow"},
-    {ShapeClass::Tall, 1, 2, "Dunmale"},
-    {ShapeClass::Tall, 1, 2, "Pellick"},
-    {ShapeClass::Single, 1, 1, "Soldier A"},
-    {ShapeClass::Single, 1, 1, "Soldier B"},
-    {ShapeClass::Single, 1, 1, "Soldier C"},
-    {ShapeClass::Single, 1, 1, "Soldier D"},
+    {ShapeClass::Square, 2, 2, QT_TRANSLATE_NOOP("Shapes", "Ordrane")},
+    {ShapeClass::Wide, 2, 1, QT_TRANSLATE_NOOP("Shapes", "Belvik")},
+    {ShapeClass::Tall, 1, 2, QT_TRANSLATE_NOOP("Shapes", "Tessamor")},
+    {ShapeClass::Tall, 1, 2, QT_TRANSLATE_NOOP("Shapes", "Kirrow")},
+    {ShapeClass::Tall, 1, 2, QT_TRANSLATE_NOOP("Shapes", "Dunmale")},
+    {ShapeClass::Tall, 1, 2, QT_TRANSLATE_NOOP("Shapes", "Pellick")},
+    {ShapeClass::Single, 1, 1, QT_TRANSLATE_NOOP("Shapes", "Soldier A")},
+    {ShapeClass::Single, 1, 1, QT_TRANSLATE_NOOP("Shapes", "Soldier B")},
+    {ShapeClass::Single, 1, 1, QT_TRANSLATE_NOOP("Shapes", "Soldier C")},
+    {ShapeClass::Single, 1, 1, QT_TRANSLATE_NOOP("Shapes", "Soldier D")},
 }};
 
 }  // namespace

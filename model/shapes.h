@@ -12,7 +12,7 @@ struct Shape {
     ShapeClass shapeClass;
     int16_t width;   // in cells
     int16_t height;  // in cells
-    const char* editorName;
+    const char* editorName;  // English; pieceEditorName gives it in the player's language
 };
 
 inline constexpr int kColumns = 4;

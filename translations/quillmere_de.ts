@@ -186,6 +186,49 @@ Bitte öffne die Datei selbst.</translation>
     </message>
 </context>
 <context>
+    <name>Shapes</name>
+    <message>
+        <source>Ordrane</source>
+        <translation>Ordrane</translation>
+    </message>
+    <message>
+        <source>Belvik</source>
+        <translation>Belvik</translation>
+    </message>
+    <message>
+        <source>Tessamor</source>
+        <translation>Tessamor</translation>
+    </message>
+    <message>
+        <source>Kirrow</source>
+        <translation>Kirrow</translation>
+    </message>
+    <message>
+        <source>Dunmale</source>
+        <translation>Dunmale</translation>
+    </message>
+    <message>
+        <source>Pellick</source>
+        <translation>Pellick</translation>
+    </message>
+    <message>
+        <source>Soldier A</source>
+        <translation>Soldat A</translation>
+    </message>
+    <message>
+        <source>Soldier B</source>
+        <translation>Soldat B</translation>
+    </message>
+    <message>
+        <source>Soldier C</source>
+        <translation>Soldat C</translation>
+    </message>
+    <message>
+        <source>Soldier D</source>
+        <translation>Soldat D</translation>
+    </message>
+</context>
+<context>
     <name>Spoken</name>
     <message>
         <source>column %1</source>

@@ -5,7 +5,7 @@
     <name>GameFiles</name>
     <message>
         <source>What is the name of the game?</source>
-        <translation>Quel est le nom de la partie ?</translation>
+        <translation>Quel est le nom de la partie&#xa0;?</translation>
     </message>
     <message>
         <source>Quillmere - Saving Game</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Are you sure you want to proceed without saving?</source>
-        <translation>Voulez-vous vraiment continuer sans enregistrer ?</translation>
+        <translation>Voulez-vous vraiment continuer sans enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>Name too long.
@@ -31,7 +31,7 @@ Le nom doit avoir 32 caractères au plus.</translation>
     </message>
     <message>
         <source>File already exists. Overwrite it?</source>
-        <translation>Ce fichier existe déjà. Le remplacer ?</translation>
+        <translation>Ce fichier existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Quillmere - Saving Error</source>
@@ -62,19 +62,19 @@ Partie non enregistrée.</translation>
     <name>GameSession</name>
     <message>
         <source>Random: %1</source>
-        <translation>Hasard : %1</translation>
+        <translation>Hasard&#xa0;: %1</translation>
     </message>
     <message>
         <source>Level: %1 - %2</source>
-        <translation>Niveau : %1 - %2</translation>
+        <translation>Niveau&#xa0;: %1 - %2</translation>
     </message>
     <message>
         <source>Steps: %1</source>
-        <translation>Coups : %1</translation>
+        <translation>Coups&#xa0;: %1</translation>
     </message>
     <message>
         <source>Steps: %1 (fewest %2)</source>
-        <translation>Coups : %1 (minimum %2)</translation>
+        <translation>Coups&#xa0;: %1 (minimum %2)</translation>
     </message>
 </context>
 <context>
@@ -94,7 +94,7 @@ Veuillez ouvrir le fichier vous-même.</translation>
     <name>LevelCode</name>
     <message>
         <source>&quot;%1&quot; is in no level code: codes are made of the digits 2 to 9 and of the letters other than I, L, O, S and Z.</source>
-        <translation>« %1 » n’entre dans aucun code de niveau : les codes sont faits des chiffres 2 à 9 et des lettres autres que I, L, O, S et Z.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’entre dans aucun code de niveau&#xa0;: les codes sont faits des chiffres 2 à 9 et des lettres autres que I, L, O, S et Z.</translation>
     </message>
     <message>
         <source>No level code was typed.</source>
@@ -102,11 +102,11 @@ Veuillez ouvrir le fichier vous-même.</translation>
     </message>
     <message>
         <source>A level code has %1 letters and digits; this one has %2.</source>
-        <translation>Un code de niveau a %1 lettres et chiffres ; celui-ci en a %2.</translation>
+        <translation>Un code de niveau a %1 lettres et chiffres&#xa0;; celui-ci en a %2.</translation>
     </message>
     <message>
         <source>This level code has a typing mistake: a wrong character or two characters swapped. Please check it.</source>
-        <translation>Ce code de niveau a une faute de frappe : un caractère faux ou deux caractères inversés. Veuillez le vérifier.</translation>
+        <translation>Ce code de niveau a une faute de frappe&#xa0;: un caractère faux ou deux caractères inversés. Veuillez le vérifier.</translation>
     </message>
     <message>
         <source>No level has this code. Please check it.</source>
@@ -129,7 +129,7 @@ Veuillez ouvrir le fichier vous-même.</translation>
     </message>
     <message>
         <source>Fewest steps: %1</source>
-        <translation>Coups au minimum : %1</translation>
+        <translation>Coups au minimum&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot be solved</source>
@@ -159,18 +159,18 @@ Veuillez ouvrir le fichier vous-même.</translation>
     <name>Progress</name>
     <message>
         <source>The file is larger than %1 MB, more than a record ever grows to; it is left as it is.</source>
-        <translation>Le fichier dépasse %1 Mo, plus qu’une progression n’atteint jamais ; il est laissé tel quel.</translation>
+        <translation>Le fichier dépasse %1 Mo, plus qu’une progression n’atteint jamais&#xa0;; il est laissé tel quel.</translation>
     </message>
 </context>
 <context>
     <name>SavedGame</name>
     <message>
         <source>The file holds %1 bytes; a saved game has %2.</source>
-        <translation>Le fichier contient %1 octets ; une partie enregistrée en a %2.</translation>
+        <translation>Le fichier contient %1 octets&#xa0;; une partie enregistrée en a %2.</translation>
     </message>
     <message>
         <source>The game is of a random level, but its name &quot;%1&quot; is not the code of a level that can be played.</source>
-        <translation>La partie est d’un niveau au hasard, mais son nom « %1 » n’est pas le code d’un niveau jouable.</translation>
+        <translation>La partie est d’un niveau au hasard, mais son nom «&#xa0;%1&#xa0;» n’est pas le code d’un niveau jouable.</translation>
     </message>
     <message>
         <source>The game is of the random level %1, but its board cannot be reached from that level&apos;s start by sliding pieces.</source>
@@ -182,7 +182,50 @@ Veuillez ouvrir le fichier vous-même.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1 (error %2).</source>
-        <translation>Le fichier ne peut pas être lu : %1 (erreur %2).</translation>
+        <translation>Le fichier ne peut pas être lu&#xa0;: %1 (erreur %2).</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Ordrane</source>
+        <translation>Ordrane</translation>
+    </message>
+    <message>
+        <source>Belvik</source>
+        <translation>Belvik</translation>
+    </message>
+    <message>
+        <source>Tessamor</source>
+        <translation>Tessamor</translation>
+    </message>
+    <message>
+        <source>Kirrow</source>
+        <translation>Kirrow</translation>
+    </message>
+    <message>
+        <source>Dunmale</source>
+        <translation>Dunmale</translation>
+    </message>
+    <message>
+        <source>Pellick</source>
+        <translation>Pellick</translation>
+    </message>
+    <message>
+        <source>Soldier A</source>
+        <translation>Soldat A</translation>
+    </message>
+    <message>
+        <source>Soldier B</source>
+        <translation>Soldat B</translation>
+    </message>
+    <message>
+        <source>Soldier C</source>
+        <translation>Soldat C</translation>
+    </message>
+    <message>
+        <source>Soldier D</source>
+        <translation>Soldat D</translation>
     </message>
 </context>
 <context>
@@ -320,27 +363,27 @@ Veuillez ouvrir le fichier vous-même.</translation>
     </message>
     <message>
         <source>Board: the level is finished</source>
-        <translation>Plateau : le niveau est fini</translation>
+        <translation>Plateau&#xa0;: le niveau est fini</translation>
     </message>
     <message>
         <source>Board: %1, held</source>
-        <translation>Plateau : %1, prise</translation>
+        <translation>Plateau&#xa0;: %1, prise</translation>
     </message>
     <message>
         <source>Board: %1, selected</source>
-        <translation>Plateau : %1, choisie</translation>
+        <translation>Plateau&#xa0;: %1, choisie</translation>
     </message>
     <message>
         <source>Hint: let go of the %1 where it stands, at %2.</source>
-        <translation>Indice : lâchez la %1 là où elle est, en %2.</translation>
+        <translation>Indice&#xa0;: lâchez la %1 là où elle est, en %2.</translation>
     </message>
     <message>
         <source>Hint: slide %1.</source>
-        <translation>Indice : faites glisser %1.</translation>
+        <translation>Indice&#xa0;: faites glisser %1.</translation>
     </message>
     <message>
         <source>Solution, step %1 of %2: slide %3.</source>
-        <translation>Solution, coup %1 sur %2 : faites glisser %3.</translation>
+        <translation>Solution, coup %1 sur %2&#xa0;: faites glisser %3.</translation>
     </message>
 </context>
 <context>
@@ -435,7 +478,7 @@ Veuillez ouvrir le fichier vous-même.</translation>
     </message>
     <message>
         <source>The Windows metafile has no placeable header, so its size is unknown.</source>
-        <translation>Le métafichier Windows n’a pas d’en-tête « placeable », sa taille est donc inconnue.</translation>
+        <translation>Le métafichier Windows n’a pas d’en-tête «&#xa0;placeable&#xa0;», sa taille est donc inconnue.</translation>
     </message>
     <message>
         <source>The metafile reader could not start.</source>
@@ -481,7 +524,7 @@ Veuillez ouvrir le fichier vous-même.</translation>
     <name>quill::PictureClip</name>
     <message>
         <source>The skin is %1 x %2 pixels; it must be at least %3 x %4.</source>
-        <translation>Le thème fait %1 x %2 pixels ; il doit faire au moins %3 x %4.</translation>
+        <translation>Le thème fait %1 x %2 pixels&#xa0;; il doit faire au moins %3 x %4.</translation>
     </message>
 </context>
 <context>
@@ -505,11 +548,11 @@ Veuillez ouvrir le fichier vous-même.</translation>
     </message>
     <message>
         <source>Email: %1</source>
-        <translation>E-mail : %1</translation>
+        <translation>E-mail&#xa0;: %1</translation>
     </message>
     <message>
         <source>Updates:  %1</source>
-        <translation>Mises à jour : %1</translation>
+        <translation>Mises à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Quillmere Version %1.%2%3
@@ -525,7 +568,7 @@ Veuillez ouvrir le fichier vous-même.</translation>
     </message>
     <message>
         <source>You have found the Easter Egg!</source>
-        <translation>Vous avez trouvé l’œuf de Pâques !</translation>
+        <translation>Vous avez trouvé l’œuf de Pâques&#xa0;!</translation>
     </message>
     <message>
         <source>Quillmere - Email</source>
@@ -623,7 +666,7 @@ Veuillez aller vous-même sur le site %1.</translation>
     </message>
     <message>
         <source>Arrow keys move the cell cursor; Space places the chosen piece there, or with Blank chosen takes off the piece that covers the cell.</source>
-        <translation>Les flèches déplacent le curseur de case ; Espace y pose la pièce choisie ou, si Vide est choisi, enlève la pièce qui couvre la case.</translation>
+        <translation>Les flèches déplacent le curseur de case&#xa0;; Espace y pose la pièce choisie ou, si Vide est choisi, enlève la pièce qui couvre la case.</translation>
     </message>
     <message>
         <source>Choose %1</source>
@@ -655,15 +698,15 @@ Veuillez aller vous-même sur le site %1.</translation>
     </message>
     <message>
         <source>Save the changes to the levels before closing?</source>
-        <translation>Enregistrer les modifications des niveaux avant de fermer ?</translation>
+        <translation>Enregistrer les modifications des niveaux avant de fermer&#xa0;?</translation>
     </message>
     <message>
         <source>Level: %1</source>
-        <translation>Niveau : %1</translation>
+        <translation>Niveau&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>empty</source>
@@ -825,12 +868,12 @@ Vérifiez que l’image existe et que son format est correct.</translation>
     <message>
         <source>The skin %1 is in use now, but it cannot be remembered for the next start: its name has characters that the settings file cannot hold.
 Rename the picture to keep it as your skin.</source>
-        <translation>Le thème %1 est utilisé, mais il ne pourra pas être retenu pour le prochain démarrage : son nom contient des caractères que le fichier de réglages ne peut pas garder.
+        <translation>Le thème %1 est utilisé, mais il ne pourra pas être retenu pour le prochain démarrage&#xa0;: son nom contient des caractères que le fichier de réglages ne peut pas garder.
 Renommez l’image pour le garder comme thème.</translation>
     </message>
     <message>
         <source>Would you like to save the current game?</source>
-        <translation>Voulez-vous enregistrer la partie en cours ?</translation>
+        <translation>Voulez-vous enregistrer la partie en cours&#xa0;?</translation>
     </message>
     <message>
         <source>Quillmere - Exit</source>
@@ -855,8 +898,8 @@ Renommez l’image pour le garder comme thème.</translation>
     <message numerus="yes">
         <source>Congratulations!! You finished the game in %n steps.</source>
         <translation>
-            <numerusform>Félicitations !! Vous avez fini la partie en %n coup.</numerusform>
-            <numerusform>Félicitations !! Vous avez fini la partie en %n coups.</numerusform>
+            <numerusform>Félicitations&#xa0;!! Vous avez fini la partie en %n coup.</numerusform>
+            <numerusform>Félicitations&#xa0;!! Vous avez fini la partie en %n coups.</numerusform>
         </translation>
     </message>
     <message>
@@ -865,7 +908,7 @@ Renommez l’image pour le garder comme thème.</translation>
     </message>
     <message>
         <source>This win could not be kept in your record of progress, which is left as it was:</source>
-        <translation>Cette victoire n’a pas pu être notée dans votre progression, qui reste telle qu’elle était :</translation>
+        <translation>Cette victoire n’a pas pu être notée dans votre progression, qui reste telle qu’elle était&#xa0;:</translation>
     </message>
     <message>
         <source>Stop So&amp;lution</source>
@@ -927,15 +970,15 @@ Renommez l’image pour le garder comme thème.</translation>
     </message>
     <message>
         <source>Finished %1 of %2 levels, %3 of them in the fewest steps.</source>
-        <translation>Niveaux finis : %1 sur %2, dont %3 en un minimum de coups.</translation>
+        <translation>Niveaux finis&#xa0;: %1 sur %2, dont %3 en un minimum de coups.</translation>
     </message>
     <message>
         <source>Random levels finished: none yet.</source>
-        <translation>Niveaux au hasard finis : aucun pour l’instant.</translation>
+        <translation>Niveaux au hasard finis&#xa0;: aucun pour l’instant.</translation>
     </message>
     <message>
         <source>Random levels finished: %1, %2 of them in the fewest steps.</source>
-        <translation>Niveaux au hasard finis : %1, dont %2 en un minimum de coups.</translation>
+        <translation>Niveaux au hasard finis&#xa0;: %1, dont %2 en un minimum de coups.</translation>
     </message>
 </context>
 <context>
@@ -966,20 +1009,20 @@ Renommez l’image pour le garder comme thème.</translation>
     </message>
     <message>
         <source>Deal a level that takes, at the fewest:</source>
-        <translation>Tirer un niveau qui demande au minimum :</translation>
+        <translation>Tirer un niveau qui demande au minimum&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n steps</source>
         <comment>Random Level dialog</comment>
         <translation>
-            <numerusform>%1 : %n coup</numerusform>
-            <numerusform>%1 : %n coups</numerusform>
+            <numerusform>%1&#xa0;: %n coup</numerusform>
+            <numerusform>%1&#xa0;: %n coups</numerusform>
         </translation>
     </message>
     <message>
         <source>E&amp;xactly:</source>
         <comment>Random Level dialog</comment>
-        <translation>E&amp;xactement :</translation>
+        <translation>E&amp;xactement&#xa0;:</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -998,7 +1041,7 @@ Renommez l’image pour le garder comme thème.</translation>
     <message>
         <source>Level &amp;code:</source>
         <comment>Random Level dialog</comment>
-        <translation>&amp;Code du niveau :</translation>
+        <translation>&amp;Code du niveau&#xa0;:</translation>
     </message>
     <message>
         <source>Level code to play</source>
@@ -1011,7 +1054,7 @@ Renommez l’image pour le garder comme thème.</translation>
     <message>
         <source>Last level:</source>
         <comment>Random Level dialog</comment>
-        <translation>Dernier niveau :</translation>
+        <translation>Dernier niveau&#xa0;:</translation>
     </message>
     <message>
         <source>Code of the last random level</source>
