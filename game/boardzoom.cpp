@@ -110,6 +110,7 @@ void BoardZoom::BoardSizeChanged(int size)
         return;
     if (size != asked_)
         chosen_ = true;
+    shownSize_ = size;
     if (chosen_)
         rememberLater_.start();
 }
@@ -118,7 +119,7 @@ void BoardZoom::Remember()
 {
     rememberLater_.stop();
     if (chosen_)
-        writeBoardSizeFile(sizeFile_, board_->boardSize());
+        writeBoardSizeFile(sizeFile_, shownSize_);
 }
 
 bool BoardZoom::eventFilter(QObject* watched, QEvent* event)

@@ -58,6 +58,9 @@ private:
     int asked_ = kUsualBoardSize;
     bool opened_ = false;
     bool chosen_ = false;
+    // The size last drawn, kept here: a remembering that is still due when
+    // the window is destroyed comes after the board view has gone.
+    int shownSize_ = kUsualBoardSize;
     QTimer rememberLater_;
 };
 
