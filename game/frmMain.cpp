@@ -458,7 +458,7 @@ void frmMain::mnuAnimate_Click(bool checked)
 void frmMain::mnuProgress_Click()
 {
     frmProgress progress(this, session_.levels(), session_.levelVerdicts(),
-                         readProgressFile(folders_.writtenFile(QLatin1String(kProgressFileName))),
+                         ReadProgressRecord(this, folders_.writtenFile(QLatin1String(kProgressFileName))),
                          session_.state() == GameSession::State::NoGame ? -1 : session_.levelIndex());
     progress.exec();
 }
@@ -471,13 +471,7 @@ void frmMain::WinSequence()
     userDialogs().message(this, tr("Quillmere - Congratulations"),
                           tr("Congratulations!! You finished the game in %n steps.", nullptr, session_.steps()),
                           Icon::Exclamation, Buttons::Ok, UserDialogs::Place::ClearOfOwner);
-    if (!kept.ok()) {
-        userDialogs().message(this, tr("Quillmere - Progress"),
-                              fileErrorMessage(tr("This win could not be kept in your record of "
-                                                  "progress, which is left as it was:"),
-                                               kept.path, kept),
-                              Icon::Critical, Buttons::Ok);
-    }
+    TellWinNotKept(this, kept);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,7 @@
 #include "game/gamefiles.h"
 
 #include "model/programfolder.h"
+#include "ui/filemessages.h"
 #include "ui/userdialogs.h"
 
 #include <QCoreApplication>
@@ -72,6 +73,33 @@ std::optional<SavedGame> ReadGameFile(QWidget* parent, const QString& path)
                               .arg(displayPath(path), problem),
                           UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
     return std::nullopt;
+}
+
+Progress ReadProgressRecord(QWidget* parent, const QString& path)
+{
+    Progress record;
+    const FileStatus read = readProgressFile(path, record);
+    if (!read.ok()) {
+        userDialogs().message(parent, QCoreApplication::translate("GameFiles", "Quillmere - Progress"),
+                              fileErrorMessage(QCoreApplication::translate(
+                                                   "GameFiles", "Your record of progress could not be read, and it is "
+                                                                "left as it was:"),
+                                               read.path, read),
+                              UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
+    }
+    return record;
+}
+
+void TellWinNotKept(QWidget* parent, const FileStatus& kept)
+{
+    if (kept.ok())
+        return;
+    userDialogs().message(parent, QCoreApplication::translate("GameFiles", "Quillmere - Progress"),
+                          fileErrorMessage(QCoreApplication::translate("GameFiles",
+                                                                       "This win could not be kept in your record of "
+                                                                       "progress, which is left as it was:"),
+                                           kept.path, kept),
+                          UserDialogs::Icon::Critical, UserDialogs::Buttons::Ok);
 }
 
 }  // namespace quill

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/datafolders.h"
+#include "model/progress.h"
 #include "model/savedgame.h"
 
 #include <QString>
@@ -24,5 +25,13 @@ bool WriteGameFile(QWidget* parent, const DataFolders& folders, const QString& n
 // Reads and checks the saved game at `path`; a file that cannot be played
 // is shown as the loading error, with the reason, and gives nothing.
 std::optional<SavedGame> ReadGameFile(QWidget* parent, const QString& path);
+
+// The player's record at `path` for the Progress window. A file that
+// cannot be read whole is told, left as it is, and shows as no record.
+Progress ReadProgressRecord(QWidget* parent, const QString& path);
+
+// Tells that the win just shown could not be kept in the player's record
+// file, when `kept` failed.
+void TellWinNotKept(QWidget* parent, const FileStatus& kept);
 
 }  // namespace quill

@@ -57,6 +57,18 @@ Spiel nicht gespeichert.</translation>
 %1
 %2</translation>
     </message>
+    <message>
+        <source>Quillmere - Progress</source>
+        <translation>Quillmere - Fortschritt</translation>
+    </message>
+    <message>
+        <source>Your record of progress could not be read, and it is left as it was:</source>
+        <translation>Dein Fortschritt konnte nicht gelesen werden; er bleibt, wie er war:</translation>
+    </message>
+    <message>
+        <source>This win could not be kept in your record of progress, which is left as it was:</source>
+        <translation>Dieser Sieg konnte nicht in deinem Fortschritt vermerkt werden; der Fortschritt bleibt, wie er war:</translation>
+    </message>
 </context>
 <context>
     <name>GameSession</name>
@@ -901,14 +913,6 @@ Benenne das Bild um, um es als Skin zu behalten.</translation>
             <numerusform>Glückwunsch!! Du hast das Spiel in %n Zug geschafft.</numerusform>
             <numerusform>Glückwunsch!! Du hast das Spiel in %n Zügen geschafft.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Quillmere - Progress</source>
-        <translation>Quillmere - Fortschritt</translation>
-    </message>
-    <message>
-        <source>This win could not be kept in your record of progress, which is left as it was:</source>
-        <translation>Dieser Sieg konnte nicht in deinem Fortschritt vermerkt werden; der Fortschritt bleibt, wie er war:</translation>
     </message>
     <message>
         <source>Stop So&amp;lution</source>

@@ -57,6 +57,18 @@ La partida no se ha guardado.</translation>
 %1
 %2</translation>
     </message>
+    <message>
+        <source>Quillmere - Progress</source>
+        <translation>Quillmere - Progreso</translation>
+    </message>
+    <message>
+        <source>Your record of progress could not be read, and it is left as it was:</source>
+        <translation>No se pudo leer tu registro de progreso, que se queda como estaba:</translation>
+    </message>
+    <message>
+        <source>This win could not be kept in your record of progress, which is left as it was:</source>
+        <translation>Esta victoria no se pudo anotar en tu registro de progreso, que se queda como estaba:</translation>
+    </message>
 </context>
 <context>
     <name>GameSession</name>
@@ -901,14 +913,6 @@ Cambia el nombre de la imagen para conservarla como tu aspecto.</translation>
             <numerusform>¡¡Enhorabuena!! Has terminado la partida en %n paso.</numerusform>
             <numerusform>¡¡Enhorabuena!! Has terminado la partida en %n pasos.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Quillmere - Progress</source>
-        <translation>Quillmere - Progreso</translation>
-    </message>
-    <message>
-        <source>This win could not be kept in your record of progress, which is left as it was:</source>
-        <translation>Esta victoria no se pudo anotar en tu registro de progreso, que se queda como estaba:</translation>
     </message>
     <message>
         <source>Stop So&amp;lution</source>

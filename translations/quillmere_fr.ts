@@ -57,6 +57,18 @@ Partie non enregistrée.</translation>
 %1
 %2</translation>
     </message>
+    <message>
+        <source>Quillmere - Progress</source>
+        <translation>Quillmere - Progression</translation>
+    </message>
+    <message>
+        <source>Your record of progress could not be read, and it is left as it was:</source>
+        <translation>Votre progression n’a pas pu être lue ; elle reste telle qu’elle était :</translation>
+    </message>
+    <message>
+        <source>This win could not be kept in your record of progress, which is left as it was:</source>
+        <translation>Cette victoire n’a pas pu être notée dans votre progression, qui reste telle qu’elle était&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>GameSession</name>
@@ -901,14 +913,6 @@ Renommez l’image pour le garder comme thème.</translation>
             <numerusform>Félicitations&#xa0;!! Vous avez fini la partie en %n coup.</numerusform>
             <numerusform>Félicitations&#xa0;!! Vous avez fini la partie en %n coups.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Quillmere - Progress</source>
-        <translation>Quillmere - Progression</translation>
-    </message>
-    <message>
-        <source>This win could not be kept in your record of progress, which is left as it was:</source>
-        <translation>Cette victoire n’a pas pu être notée dans votre progression, qui reste telle qu’elle était&#xa0;:</translation>
     </message>
     <message>
         <source>Stop So&amp;lution</source>

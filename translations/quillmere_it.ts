@@ -57,6 +57,18 @@ Partita non salvata.</translation>
 %1
 %2</translation>
     </message>
+    <message>
+        <source>Quillmere - Progress</source>
+        <translation>Quillmere - Progressi</translation>
+    </message>
+    <message>
+        <source>Your record of progress could not be read, and it is left as it was:</source>
+        <translation>Non è stato possibile leggere i tuoi progressi, che restano come erano:</translation>
+    </message>
+    <message>
+        <source>This win could not be kept in your record of progress, which is left as it was:</source>
+        <translation>Questa vittoria non si è potuta registrare nei tuoi progressi, che restano come erano:</translation>
+    </message>
 </context>
 <context>
     <name>GameSession</name>
@@ -901,14 +913,6 @@ Rinomina l&apos;immagine per tenerla come tema.</translation>
             <numerusform>Complimenti!! Hai finito la partita in %n mossa.</numerusform>
             <numerusform>Complimenti!! Hai finito la partita in %n mosse.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Quillmere - Progress</source>
-        <translation>Quillmere - Progressi</translation>
-    </message>
-    <message>
-        <source>This win could not be kept in your record of progress, which is left as it was:</source>
-        <translation>Questa vittoria non si è potuta registrare nei tuoi progressi, che restano come erano:</translation>
     </message>
     <message>
         <source>Stop So&amp;lution</source>

@@ -57,6 +57,18 @@ O jogo não foi salvo.</translation>
 %1
 %2</translation>
     </message>
+    <message>
+        <source>Quillmere - Progress</source>
+        <translation>Quillmere - Progresso</translation>
+    </message>
+    <message>
+        <source>Your record of progress could not be read, and it is left as it was:</source>
+        <translation>Não foi possível ler o seu registro de progresso, que ficou como estava:</translation>
+    </message>
+    <message>
+        <source>This win could not be kept in your record of progress, which is left as it was:</source>
+        <translation>Esta vitória não pôde ser guardada no seu registro de progresso, que ficou como estava:</translation>
+    </message>
 </context>
 <context>
     <name>GameSession</name>
@@ -901,14 +913,6 @@ Renomeie a imagem para ficar com este tema.</translation>
             <numerusform>Parabéns!! Você terminou o jogo em %n jogada.</numerusform>
             <numerusform>Parabéns!! Você terminou o jogo em %n jogadas.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Quillmere - Progress</source>
-        <translation>Quillmere - Progresso</translation>
-    </message>
-    <message>
-        <source>This win could not be kept in your record of progress, which is left as it was:</source>
-        <translation>Esta vitória não pôde ser guardada no seu registro de progresso, que ficou como estava:</translation>
     </message>
     <message>
         <source>Stop So&amp;lution</source>

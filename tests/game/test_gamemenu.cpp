@@ -198,6 +198,10 @@ void TestGameMenu::itemsAreEnabledOnlyWhenTheyCanAct()
     QCOMPARE(game.dialogs.messages[1].title, QStringLiteral("Quillmere - Progress"));
     QVERIFY(game.dialogs.messages[1].text.contains(QStringLiteral("21 Is a directory")));
     QVERIFY(QFileInfo(game.folder.file(QLatin1String(kProgressFileName))).isDir());
+    // Progress tells it too, and shows no record.
+    QCOMPARE(runProgress(w, [](frmProgress*) {}), QStringLiteral("Finished 0 of 70 levels, 0 of them in the fewest steps."));
+    QCOMPARE(game.dialogs.messages.size(), 3);
+    QVERIFY(game.dialogs.messages[2].text.startsWith(QStringLiteral("Your record of progress could not be read")));
     QCOMPARE(enabledItems(w), QStringLiteral("Re&start Level Ra&ndom Level... &Progress..."));
 }
 
